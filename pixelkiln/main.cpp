@@ -1,0 +1,2 @@
+// The theme compiler's entry point.
+int main() { return 0; }
