@@ -1,0 +1,60 @@
+// The theme file (.zpk): its layout, the writer and the three readers both programs use.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Layout, all numbers unsigned 32-bit little-endian, no gaps:
+//   0       4  magic    "ZPK\0"
+//   4       4  version  "1.1\0"
+//   8       4  N        byte length of the name, terminator included (2 * units + 2)
+//   12      N  name     UTF-16LE, ending in one zero unit
+//   12 + N     seven records, each a 4-byte size S followed by S bytes of a whole .bmp file;
+//              record k (1..7) is piece kind k - 1. Bytes after record 7 are ignored.
+
+constexpr std::size_t kThemeRecordCount = 7;
+// Every theme name buffer: 260 units, terminator included, so a name has at most 259 units.
+constexpr std::size_t kThemeNameUnits = 260;
+constexpr std::uint32_t kThemeNameMaxBytes = 2 * kThemeNameUnits;
+// The largest record either side accepts, so that every file written can be read back.
+constexpr std::uint32_t kThemeRecordMaxBytes = 64u * 1024u * 1024u;
+
+// Turns the theme compiler's narrow (ANSI) name into UTF-16; on Linux the locale's narrow
+// encoding is UTF-8, so pixelkiln passes its UTF-8 conversion here.
+using NarrowToUtf16 = std::function<std::u16string(std::string_view)>;
+
+// Writes a theme file: header, the name (converted, cut at its first zero unit and to 259
+// units) and the seven bitmap files of `sources`, record 1 first, each copied whole.
+// The file is written beside its place and renamed over it only when complete, so a failed
+// save leaves any old file as it was. Fails when the output cannot be written, a source
+// cannot be opened or read whole, or a source is larger than kThemeRecordMaxBytes.
+bool writeThemeFile(const std::filesystem::path& output, std::string_view narrowName,
+                    const NarrowToUtf16& toUtf16,
+                    const std::filesystem::path (&sources)[kThemeRecordCount]);
+
+// Reads the 4 magic and 4 version bytes from offset 0; true only when both match byte for
+// byte, the zero fourth bytes included. (The theme compiler's text comparison against "ZPK"
+// and "1.1" accepts exactly the same files.) Leaves the stream at offset 8.
+bool checkThemeHeader(std::istream& in);
+
+// The name, read from offset 8 without looking at the header (the theme list's reader).
+// Gives the units before the first zero unit, at most 259 of them: a name that is too long,
+// cut short by the end of the file or missing its terminator gives the part that fits.
+// Nothing only when the name length itself cannot be read.
+std::optional<std::u16string> readThemeName(std::istream& in);
+
+// Steps over the name straight after checkThemeHeader (the game's loader). Fails when N
+// cannot be read, is above kThemeNameMaxBytes or runs past the end of the file.
+bool skipThemeName(std::istream& in);
+
+// Reads one record (its size, then that many bytes) into `bytes`; called seven times after
+// the name. Fails, without allocating, when the size cannot be read, runs past the end of the
+// file or is above kThemeRecordMaxBytes; `bytes` is then empty.
+bool readPieceRecord(std::istream& in, std::vector<std::uint8_t>& bytes);
