@@ -1,0 +1,65 @@
+// Decodes BMP images with Qt's reader, bounding their size before anything is allocated.
+#include "platform/bitmap.h"
+
+#include "platform/files.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <QString>
+
+namespace {
+
+// Far beyond any bitmap the programs use, small enough that a hostile header costs little.
+constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
+constexpr int maxSide = 4096;
+
+std::optional<Bitmap> decode(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide)
+        return std::nullopt;
+    QImage image;
+    if (!reader.read(&image))
+        return std::nullopt;
+    return Bitmap::fromImage(image);
+}
+
+std::optional<Bitmap> decodeQtFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(maxFileBytes))
+        return std::nullopt;
+    return decode(file.readAll());
+}
+
+} // namespace
+
+std::optional<Bitmap> Bitmap::fromImage(const QImage& image) {
+    if (image.isNull())
+        return std::nullopt;
+    return Bitmap(image.convertToFormat(QImage::Format_RGB32));
+}
+
+std::optional<Bitmap> Bitmap::fromBmpData(std::span<const std::uint8_t> data) {
+    if (data.size() > maxFileBytes)
+        return std::nullopt;
+    return decode(QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())));
+}
+
+std::optional<Bitmap> Bitmap::loadResource(std::u16string_view resourcePath) {
+    return decodeQtFile(QString::fromUtf16(resourcePath.data(), qsizetype(resourcePath.size())));
+}
+
+std::optional<Bitmap> Bitmap::loadFile(std::u16string_view handheldPath) {
+    const auto bytes = readWholeFile(handheldPath, maxFileBytes);
+    if (!bytes)
+        return std::nullopt;
+    return fromBmpData(*bytes);
+}
+
+std::optional<Bitmap> Bitmap::loadNativeFile(const std::filesystem::path& path) {
+    return decodeQtFile(QString::fromStdString(path.string()));
+}

@@ -1,0 +1,31 @@
+// Bitmaps for drawing: loaded from the program's embedded resources or from .bmp files.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string_view>
+
+class Bitmap {
+  public:
+    // Each gives nothing when the data is missing, damaged, not a BMP image, or too large.
+    static std::optional<Bitmap> fromBmpData(std::span<const std::uint8_t> data);
+    // A Qt resource path such as u":/bitmaps/piece1.bmp".
+    static std::optional<Bitmap> loadResource(std::u16string_view resourcePath);
+    // A handheld path such as u"\\my documents\\zorv themes\\1.bmp".
+    static std::optional<Bitmap> loadFile(std::u16string_view handheldPath);
+    static std::optional<Bitmap> loadNativeFile(const std::filesystem::path& path);
+    // Any image, converted to RGB32; nothing for a null image.
+    static std::optional<Bitmap> fromImage(const QImage& image);
+
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    // Always RGB32.
+    const QImage& image() const { return image_; }
+
+  private:
+    explicit Bitmap(QImage image) : image_(std::move(image)) {}
+    QImage image_;
+};

@@ -1,0 +1,209 @@
+// The Qt side of the game window: events in, messages out, and the painted client area.
+#include "platform/main_window.h"
+
+#include "platform/surface.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int designWidth = 240;
+constexpr int designHeight = 294;
+
+WindowMessage stylusMessage(MessageKind kind, const QMouseEvent* event) {
+    WindowMessage message{.kind = kind};
+    const QPoint point = event->position().toPoint();
+    message.x = point.x();
+    message.y = point.y();
+    message.leftButton = (event->buttons() & Qt::LeftButton) != 0;
+    return message;
+}
+
+} // namespace
+
+// The part of the window the game draws in: painted without erasing, stylus events passed on.
+class MainWindow::ClientArea final : public QWidget {
+  public:
+    explicit ClientArea(MainWindow* owner) : QWidget(owner), owner_(owner) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setMinimumSize(1, 1);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        owner_->paintClient(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            owner_->sendMessage(stylusMessage(MessageKind::StylusDown, event));
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        owner_->sendMessage(stylusMessage(MessageKind::StylusMove, event));
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            owner_->sendMessage(stylusMessage(MessageKind::StylusUp, event));
+    }
+
+  private:
+    MainWindow* owner_;
+};
+
+MainWindow::MainWindow(const QString& title, WindowProcedure procedure)
+    : procedure_(std::move(procedure)),
+      frames_([this] { sendMessage({.kind = MessageKind::Frame}); }) {
+    setWindowTitle(title);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    client_ = new ClientArea(this);
+    layout_->addWidget(client_);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    QObject::connect(help, &QShortcut::activated, this,
+                     [this] { sendMessage({.kind = MessageKind::Help}); });
+    sendMessage({.kind = MessageKind::Create});
+}
+
+MainWindow::~MainWindow() {
+    frames_.stop();
+    sendDestroy();
+}
+
+PixelSize MainWindow::clientSize() const {
+    return {client_->width(), client_->height()};
+}
+
+void MainWindow::invalidate() {
+    client_->update();
+}
+
+void MainWindow::present(const Surface& buffer) {
+    if (painter_ && buffer.valid())
+        painter_->drawImage(0, 0, buffer.image());
+}
+
+bool MainWindow::sendMessage(const WindowMessage& message) {
+    return procedure_ && procedure_(*this, message);
+}
+
+void MainWindow::activate() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    client_->setFocus();
+}
+
+void MainWindow::close() {
+    QWidget::close();
+}
+
+void MainWindow::postQuit(int exitCode) {
+    // Queued, so that it also ends a loop that has not started yet.
+    QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
+}
+
+void MainWindow::startFrames() {
+    frames_.start();
+}
+
+void MainWindow::stopFrames() {
+    frames_.stop();
+}
+
+bool MainWindow::framesRunning() const {
+    return frames_.running();
+}
+
+void MainWindow::addAccelerator(std::string_view keys, int commandId) {
+    const QKeySequence sequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())));
+    auto* shortcut = new QShortcut(sequence, this);
+    QObject::connect(shortcut, &QShortcut::activated, this,
+                     [this, commandId] { sendCommand(commandId); });
+}
+
+QMenuBar* MainWindow::menuBar() {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        layout_->setMenuBar(menuBar_);
+    }
+    return menuBar_;
+}
+
+void MainWindow::watchMenu(QMenu* menu) {
+    QObject::connect(menu, &QMenu::aboutToShow, this,
+                     [this] { sendMessage({.kind = MessageKind::MenuOpened}); });
+    QObject::connect(menu, &QMenu::aboutToHide, this,
+                     [this] { sendMessage({.kind = MessageKind::MenuClosed}); });
+}
+
+void MainWindow::sendCommand(int commandId) {
+    sendMessage({.kind = MessageKind::Command, .commandId = commandId});
+}
+
+int MainWindow::openingScale(PixelSize available, PixelSize extra) {
+    const int byWidth = (available.width - extra.width) / designWidth;
+    const int byHeight = (available.height - extra.height) / designHeight;
+    return std::max(1, std::min(byWidth, byHeight));
+}
+
+void MainWindow::showAtOpeningSize() {
+    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    // The frame the desktop adds is unknown before the window shows; allow for a title bar.
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect room = where ? where->availableGeometry() : QRect(0, 0, 640, 480);
+    const int k =
+        openingScale({room.width(), room.height()}, {2 * frame, menuHeight + titleBar + 2 * frame});
+    resize(k * designWidth, k * designHeight + menuHeight);
+    show();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    WindowMessage message{.kind = MessageKind::Activate};
+    message.activation = isActiveWindow() ? Activation::Activated : Activation::Deactivated;
+    sendMessage(message);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (sendMessage({.kind = MessageKind::Close})) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    frames_.stop();
+    sendDestroy();
+}
+
+void MainWindow::paintClient(QPainter& painter) {
+    painter_ = &painter;
+    sendMessage({.kind = MessageKind::Paint});
+    painter_ = nullptr;
+}
+
+void MainWindow::sendDestroy() {
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    sendMessage({.kind = MessageKind::Destroy});
+}

@@ -1,0 +1,63 @@
+// The game's top-level Qt window: turns widget events into messages for a window procedure.
+#pragma once
+
+#include "platform/frame_timer.h"
+#include "platform/window.h"
+
+#include <QWidget>
+#include <memory>
+
+class QMenu;
+class QMenuBar;
+class QPainter;
+class QVBoxLayout;
+
+class MainWindow final : public QWidget, public Window {
+  public:
+    // Sends the Create message before it returns; the window is not shown yet.
+    MainWindow(const QString& title, WindowProcedure procedure);
+    ~MainWindow() override;
+
+    PixelSize clientSize() const override;
+    void invalidate() override;
+    void present(const Surface& buffer) override;
+    bool sendMessage(const WindowMessage& message) override;
+    void activate() override;
+    void close() override;
+    void postQuit(int exitCode) override;
+    void startFrames() override;
+    void stopFrames() override;
+    bool framesRunning() const override;
+    void addAccelerator(std::string_view keys, int commandId) override;
+
+    // Where the menus go: a bar above the client area, made on first use.
+    QMenuBar* menuBar();
+    // Makes a menu report MenuOpened and MenuClosed while it shows.
+    void watchMenu(QMenu* menu);
+    void sendCommand(int commandId);
+
+    // Shows the window with a client area of k*240 by k*294, k the largest whole number (at
+    // least 1) that fits the available screen.
+    void showAtOpeningSize();
+    // k for a screen with this much room, when the window needs `extra` beyond its client area.
+    static int openingScale(PixelSize available, PixelSize extra);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    class ClientArea;
+    friend class ClientArea;
+
+    void paintClient(QPainter& painter);
+    void sendDestroy();
+
+    WindowProcedure procedure_;
+    QVBoxLayout* layout_ = nullptr;
+    ClientArea* client_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QPainter* painter_ = nullptr;
+    FrameTimer frames_;
+    bool destroyed_ = false;
+};

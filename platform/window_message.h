@@ -1,0 +1,39 @@
+// The messages the game window hands to its window procedure, and the procedure's type.
+#pragma once
+
+#include <functional>
+
+class Window;
+
+enum class MessageKind {
+    Create,     // the window has been made (menus may be installed now)
+    Destroy,    // the window goes; the program should end
+    Close,      // the user or the program asks the window to close
+    Activate,   // `activation` says whether it came to the front or left it
+    Paint,      // draw the client area now (Window::present inside this message)
+    Command,    // `commandId`: a menu item, button or key accelerator
+    StylusDown, // `x`, `y`: the left button went down
+    StylusMove, // `x`, `y`, `leftButton`
+    StylusUp,   // `x`, `y`: the left button came up
+    MenuOpened, // a menu of the menu bar opened
+    MenuClosed, // and closed again
+    Help,       // the user asked for help (F1)
+    Frame,      // the frame timer fired
+};
+
+enum class Activation { Deactivated = 0, Activated = 1, ActivatedByTap = 2 };
+
+// One message. Points are in client pixels; while the stylus drags out of the window they may
+// lie outside the client area, negative included.
+struct WindowMessage {
+    MessageKind kind = MessageKind::Paint;
+    int commandId = 0;
+    Activation activation = Activation::Activated;
+    int x = 0;
+    int y = 0;
+    bool leftButton = false;
+};
+
+// Returns whether it handled the message; the window does its default for the rest (only Close
+// has one: the window is destroyed).
+using WindowProcedure = std::function<bool(Window&, const WindowMessage&)>;
