@@ -1,0 +1,89 @@
+// The real dialogs: template dialogs, message boxes, file dialogs and the help viewer.
+#include "platform/dialog_qt.h"
+
+#include "platform/dialog_widgets.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+QString qText(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string plainText(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<std::size_t>(text.size()));
+}
+
+QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+int buttonId(int pressed) {
+    switch (pressed) {
+    case QMessageBox::Ok:
+        return kDialogOk;
+    case QMessageBox::Yes:
+        return kDialogYes;
+    case QMessageBox::No:
+        return kDialogNo;
+    default:
+        return kDialogCancel;
+    }
+}
+
+} // namespace
+
+DialogBaseUnits dialogBaseUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {(letters / 26 + 1) / 2, metrics.height()};
+}
+
+int showQtMessageBox(const MessageBoxRequest& request, QWidget* owner) {
+    QMessageBox box(QMessageBox::NoIcon, qText(request.caption), qText(request.text),
+                    standardButtons(request.buttons), owner);
+    return buttonId(box.exec());
+}
+
+int QtDialogHost::runModal(const DialogTemplate& dialog, DialogProcedure& procedure) {
+    TemplateDialog shown(dialog, procedure);
+    return shown.exec();
+}
+
+int QtDialogHost::messageBox(const MessageBoxRequest& request) {
+    return showQtMessageBox(request, nullptr);
+}
+
+std::optional<std::u16string> QtDialogHost::askFileName(const FileDialogRequest& request) {
+    QFileDialog dialog;
+    const bool save = request.kind == FileDialogKind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(
+        QStringLiteral("%1 (%2)").arg(qText(request.filterName), qText(request.filterPattern)));
+    dialog.setDefaultSuffix(qText(request.defaultSuffix));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return plainText(dialog.selectedFiles().front());
+}
+
+bool QtDialogHost::showHelp(std::u16string_view path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(qText(path)));
+}

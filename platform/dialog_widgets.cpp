@@ -1,0 +1,206 @@
+// Builds a dialog's widgets from its template and turns keys and clicks into commands.
+#include "platform/dialog_widgets.h"
+
+#include "platform/dialog_classes.h"
+#include "platform/dialog_qt.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QString qText(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string plainText(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<std::size_t>(text.size()));
+}
+
+QWidget* makeLabel(const ControlTemplate& control, QWidget* parent) {
+    auto* label = new QLabel(qText(control.text), parent);
+    label->setWordWrap(true);
+    label->setAlignment(control.kind == ControlKind::CentredLabel ? Qt::AlignHCenter | Qt::AlignTop
+                                                                  : Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* makeIcon(const ControlTemplate& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap(qText(control.text)));
+    return label;
+}
+
+} // namespace
+
+PaintedControl::PaintedControl(std::u16string className, QWidget* parent)
+    : QWidget(parent), className_(std::move(className)) {}
+
+void PaintedControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, paintControl(className_, width(), height()));
+}
+
+TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure)
+    : procedure_(procedure) {
+    setFont(QFont(qText(dialog.fontName), dialog.fontPointSize));
+    const DialogBaseUnits units = dialogBaseUnits(font());
+    const PixelBox size = dialogUnitsToPixels({0, 0, dialog.width, dialog.height}, units);
+    setFixedSize(size.width, size.height);
+    setWindowTitle(qText(dialog.caption));
+    for (const auto& control : dialog.controls) {
+        QWidget* widget = makeControl(control);
+        const PixelBox box = dialogUnitsToPixels(control.rect, units);
+        widget->setGeometry(box.x, box.y, box.width, box.height);
+        if (control.id != kNoControlId) {
+            controls_[control.id] = widget;
+        }
+    }
+}
+
+QWidget* TemplateDialog::makeControl(const ControlTemplate& control) {
+    switch (control.kind) {
+    case ControlKind::Label:
+    case ControlKind::CentredLabel:
+        return makeLabel(control, this);
+    case ControlKind::Icon:
+        return makeIcon(control, this);
+    case ControlKind::Edit:
+        return new QLineEdit(qText(control.text), this);
+    case ControlKind::ListBox:
+        return new QListWidget(this);
+    case ControlKind::Custom:
+        return new PaintedControl(control.className, this);
+    case ControlKind::Button:
+    case ControlKind::DefaultButton:
+        break;
+    }
+    auto* button = new QPushButton(qText(control.text), this);
+    button->setAutoDefault(false);
+    if (control.kind == ControlKind::DefaultButton) {
+        button->setDefault(true);
+        defaultButton_ = control.id;
+    }
+    const int id = control.id;
+    connect(button, &QPushButton::clicked, this, [this, id] { sendCommand(id); });
+    return button;
+}
+
+void TemplateDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!initialised_) {
+        initialised_ = true;
+        procedure_.initDialog(*this);
+    }
+}
+
+void TemplateDialog::sendCommand(int id) {
+    procedure_.command(*this, id);
+}
+
+void TemplateDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter presses the focused button, else the default button, else sends OK.
+    int id = defaultButton_ == kNoControlId ? kDialogOk : defaultButton_;
+    for (const auto& [controlId, widget] : controls_) {
+        if (widget->hasFocus() && qobject_cast<QPushButton*>(widget)) {
+            id = controlId;
+        }
+    }
+    event->accept();
+    sendCommand(id);
+}
+
+void TemplateDialog::reject() {
+    sendCommand(kDialogCancel);
+}
+
+void TemplateDialog::endDialog(int result) {
+    done(result);
+}
+
+std::u16string TemplateDialog::itemText(int id) const {
+    const auto found = controls_.find(id);
+    if (found == controls_.end()) {
+        return {};
+    }
+    if (const auto* edit = qobject_cast<QLineEdit*>(found->second)) {
+        return plainText(edit->text());
+    }
+    if (const auto* label = qobject_cast<QLabel*>(found->second)) {
+        return plainText(label->text());
+    }
+    if (const auto* button = qobject_cast<QPushButton*>(found->second)) {
+        return plainText(button->text());
+    }
+    return {};
+}
+
+void TemplateDialog::setItemText(int id, std::u16string_view text) {
+    const auto found = controls_.find(id);
+    if (found == controls_.end()) {
+        return;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(found->second)) {
+        edit->setText(qText(text));
+    } else if (auto* label = qobject_cast<QLabel*>(found->second)) {
+        label->setText(qText(text));
+    } else if (auto* button = qobject_cast<QPushButton*>(found->second)) {
+        button->setText(qText(text));
+    }
+}
+
+std::u16string TemplateDialog::caption() const {
+    return plainText(windowTitle());
+}
+
+void TemplateDialog::setCaption(std::u16string_view caption) {
+    setWindowTitle(qText(caption));
+}
+
+void TemplateDialog::repaintItem(int id) {
+    const auto found = controls_.find(id);
+    if (found != controls_.end()) {
+        found->second->update();
+    }
+}
+
+QListWidget* TemplateDialog::listBox(int id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : qobject_cast<QListWidget*>(found->second);
+}
+
+void TemplateDialog::addListItem(int id, std::u16string_view text) {
+    if (auto* list = listBox(id)) {
+        list->addItem(qText(text));
+    }
+}
+
+int TemplateDialog::listItemCount(int id) const {
+    const auto* list = listBox(id);
+    return list ? list->count() : 0;
+}
+
+int TemplateDialog::selectedListItem(int id) const {
+    const auto* list = listBox(id);
+    return list ? list->currentRow() : -1;
+}
+
+void TemplateDialog::selectListItem(int id, int index) {
+    if (auto* list = listBox(id)) {
+        list->setCurrentRow(index);
+    }
+}
+
+int TemplateDialog::messageBox(std::u16string_view text, std::u16string_view caption,
+                               MessageButtons buttons) {
+    return showQtMessageBox({std::u16string(text), std::u16string(caption), buttons, true}, this);
+}
