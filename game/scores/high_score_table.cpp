@@ -1,0 +1,130 @@
+// The high-score table's operations: load, save, reset, scores of entries and insertion.
+#include "game/scores/high_score_table.h"
+
+#include "game/scores/high_score_file.h"
+#include "game/scores/password_codec.h"
+#include "game/scores/score_services.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+#include <algorithm>
+
+HighScoreTable highScores;
+
+namespace {
+
+std::u16string tableFile;
+
+bool validPlace(int level, int place) {
+    return level >= 0 && level < kScoreLevels && place >= 0 && place < kScorePlaces;
+}
+
+bool writeTable() {
+    const auto bytes = highScoreFileBytes(highScores);
+    return replaceFile(tableFile, bytes.data(), bytes.size());
+}
+
+// A legacy password that does not decode gives the score 0 on the level of its place.
+void convertLegacyFile(std::span<const std::uint8_t> bytes) {
+    LegacyScoreEntry legacy[kScoreLevels * kScorePlaces];
+    readLegacyScoreFile(bytes, legacy);
+    for (int j = 0; j < kScoreLevels * kScorePlaces; ++j) {
+        HighScoreEntry& entry = highScores.entries[j / kScorePlaces][j % kScorePlaces];
+        setFieldText(entry.name, fieldText(legacy[j].name));
+        PasswordContent content;
+        if (!decodeLegacyPassword(fieldText(legacy[j].password), content)) {
+            content = {0, kIssuedPasswordTag, j / kScorePlaces};
+        }
+        setFieldText(entry.password, encodePassword(content.score, content.tag, content.level));
+    }
+}
+
+int firstPlaceBelow(int level, std::uint32_t score) {
+    for (int place = 0; place < kScorePlaces; ++place) {
+        if (entryScore(level, place) < score) {
+            return place;
+        }
+    }
+    return kScorePlaces;
+}
+
+} // namespace
+
+void loadHighScores(std::u16string_view filePath) {
+    tableFile = filePath;
+    auto file = File::openForReading(tableFile);
+    if (!file) {
+        resetHighScores();
+        return;
+    }
+    std::vector<std::uint8_t> bytes(kHighScoreFileBytes);
+    const std::size_t got = file->read(bytes.data(), bytes.size());
+    file.reset();
+    if (got == kHighScoreFileBytes) {
+        readHighScoreFile(bytes, highScores);
+    } else if (got >= kLegacyScoreFileBytes) {
+        convertLegacyFile(bytes);
+    } else {
+        messageBoxService().showMessageBox(u"bad size", u"H");
+        resetHighScores();
+    }
+}
+
+void saveHighScores() {
+    if (!writeTable()) {
+        messageBoxService().showMessageBox(u"Could not save high score file.",
+                                           u"File System Error");
+    }
+}
+
+void resetHighScores() {
+    for (auto& level : highScores.entries) {
+        for (HighScoreEntry& entry : level) {
+            setFieldText(entry.name, u"No name");
+            setFieldText(entry.password, kDefaultPassword);
+        }
+    }
+    if (!writeTable()) {
+        messageBoxService().showMessageBox(u"There is an error in the high score file.",
+                                           u"Fatal Error");
+        programEndService().endProgram(0);
+    }
+}
+
+std::uint32_t entryScore(int level, int place) {
+    PasswordContent content;
+    if (!validPlace(level, place) ||
+        !decodePassword(fieldText(highScores.entries[level][place].password), content)) {
+        return 0;
+    }
+    return content.score;
+}
+
+std::u16string entryPassword(int level, int place) {
+    if (!validPlace(level, place)) {
+        return {};
+    }
+    return std::u16string(fieldText(highScores.entries[level][place].password));
+}
+
+bool isHighScore(int level, std::uint32_t score) {
+    return entryScore(level, kScorePlaces - 1) < score;
+}
+
+bool addHighScore(std::u16string_view name, std::u16string_view password) {
+    PasswordContent content;
+    if (password.size() >= kPasswordUnits || password.find(u'\0') != password.npos ||
+        !decodePassword(password, content)) {
+        return false;
+    }
+    auto& level = highScores.entries[content.level];
+    const int place = firstPlaceBelow(content.level, content.score);
+    if (place < kScorePlaces) {
+        std::copy_backward(level + place, level + kScorePlaces - 1, level + kScorePlaces);
+        level[place] = HighScoreEntry{};
+        setFieldText(level[place].name, name);
+        setFieldText(level[place].password, password);
+    }
+    saveHighScores();
+    return true;
+}
