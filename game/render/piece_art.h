@@ -1,0 +1,17 @@
+// The bitmaps the board is drawn with: seven pieces, the two frames and three sparkle stages.
+#pragma once
+
+#include "platform/bitmap.h"
+
+#include <array>
+#include <optional>
+
+struct PieceArt {
+    std::array<std::optional<Bitmap>, 7> pieces; // by piece kind
+    std::optional<Bitmap> selectionFrame;
+    std::optional<Bitmap> hintFrame;
+    std::array<std::optional<Bitmap>, 3> sparkles; // large cross, diagonal cross, small cross
+};
+
+// The program's one table; theme loading is its only writer.
+extern PieceArt pieceArt;
