@@ -5,13 +5,13 @@
 
 constexpr int kScoreLevels = 3;
 constexpr int kScorePlaces = 10;
-constexpr std::size_t kNameUnits = 31;     // 30 characters and the terminator
-constexpr std::size_t kPasswordUnits = 20; // 19 symbols and the terminator
+constexpr std::size_t kEntryNameUnits = 31;     // 30 characters and the terminator
+constexpr std::size_t kEntryPasswordUnits = 20; // 19 symbols and the terminator
 
 // No score is stored: it is decoded from the password whenever it is needed.
 struct HighScoreEntry {
-    char16_t name[kNameUnits] = {};
-    char16_t password[kPasswordUnits] = {};
+    char16_t name[kEntryNameUnits] = {};
+    char16_t password[kEntryPasswordUnits] = {};
 };
 
 // Place 0 of each level is the best.

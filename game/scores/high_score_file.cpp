@@ -26,8 +26,8 @@ std::vector<std::uint8_t> highScoreFileBytes(const HighScoreTable& table) {
     bytes.reserve(kHighScoreFileBytes);
     for (const auto& level : table.entries) {
         for (const HighScoreEntry& entry : level) {
-            putField(bytes, entry.name, kNameUnits);
-            putField(bytes, entry.password, kPasswordUnits);
+            putField(bytes, entry.name, kEntryNameUnits);
+            putField(bytes, entry.password, kEntryPasswordUnits);
         }
     }
     return bytes;
@@ -40,8 +40,8 @@ void readHighScoreFile(std::span<const std::uint8_t> bytes, HighScoreTable& tabl
     std::size_t at = 0;
     for (auto& level : table.entries) {
         for (HighScoreEntry& entry : level) {
-            takeField(bytes, at, entry.name, kNameUnits);
-            takeField(bytes, at, entry.password, kPasswordUnits);
+            takeField(bytes, at, entry.name, kEntryNameUnits);
+            takeField(bytes, at, entry.password, kEntryPasswordUnits);
         }
     }
 }
@@ -53,7 +53,7 @@ void readLegacyScoreFile(std::span<const std::uint8_t> bytes,
     }
     std::size_t at = 0;
     for (LegacyScoreEntry& entry : entries) {
-        takeField(bytes, at, entry.name, kNameUnits);
+        takeField(bytes, at, entry.name, kEntryNameUnits);
         takeField(bytes, at, entry.password, kLegacyPasswordUnits);
     }
 }

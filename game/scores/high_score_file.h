@@ -13,7 +13,7 @@ constexpr std::size_t kLegacyPasswordUnits = 11;    // ten symbols and the termi
 
 // A record of the legacy file, still holding its legacy password.
 struct LegacyScoreEntry {
-    char16_t name[kNameUnits] = {};
+    char16_t name[kEntryNameUnits] = {};
     char16_t password[kLegacyPasswordUnits] = {};
 };
 

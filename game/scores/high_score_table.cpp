@@ -113,7 +113,7 @@ bool isHighScore(int level, std::uint32_t score) {
 
 bool addHighScore(std::u16string_view name, std::u16string_view password) {
     PasswordContent content;
-    if (password.size() >= kPasswordUnits || password.find(u'\0') != password.npos ||
+    if (password.size() >= kEntryPasswordUnits || password.find(u'\0') != password.npos ||
         !decodePassword(password, content)) {
         return false;
     }
