@@ -1,2 +1,13 @@
-// The theme compiler's entry point.
-int main() { return 0; }
+// The theme compiler's entry point: the main dialog on the real desktop.
+#include "pixelkiln/main_dialog.h"
+#include "platform/dialog_qt.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    Q_INIT_RESOURCE(pixelkiln);
+    QtDialogHost host;
+    PixelkilnState state;
+    return runPixelkiln(host, state);
+}

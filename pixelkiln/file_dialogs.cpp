@@ -1,0 +1,59 @@
+// The three file dialogs; each makes the start directory current again when it closes.
+#include "pixelkiln/theme_commands.h"
+#include "platform/text.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+FileDialogRequest themeRequest(FileDialogKind kind) {
+    const bool open = kind == FileDialogKind::Open;
+    return {kind, u"Theme Files", u"*.zpk", u"ZPK", open, !open};
+}
+
+// A chosen path that fits the compiler's 260-byte path buffer.
+std::optional<std::string> fittingPath(const std::optional<std::u16string>& chosen) {
+    if (!chosen || chosen->empty()) {
+        return std::nullopt;
+    }
+    std::string path = utf8FromUtf16(*chosen);
+    if (path.size() > kNarrowTextBytes - 1 || path.find('\0') != std::string::npos) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+bool askTheme(PixelkilnState& state, DialogHost& host, FileDialogKind kind) {
+    const auto chosen = fittingPath(host.askFileName(themeRequest(kind)));
+    restoreStartDirectory(state);
+    if (!chosen) {
+        return false;
+    }
+    state.curThemeFile = *chosen;
+    return true;
+}
+
+} // namespace
+
+bool askThemeToOpen(PixelkilnState& state, DialogHost& host) {
+    return askTheme(state, host, FileDialogKind::Open);
+}
+
+bool askThemeToSave(PixelkilnState& state, DialogHost& host) {
+    return askTheme(state, host, FileDialogKind::Save);
+}
+
+void chooseBitmap(PixelkilnState& state, DialogHost& host, int k) {
+    const FileDialogRequest request{
+        FileDialogKind::Open, u"Bitmap Files", u"*.bmp", u"BMP", true, false};
+    const auto chosen = fittingPath(host.askFileName(request));
+    restoreStartDirectory(state);
+    if (!chosen || k < 1 || k > kPreviewCount) {
+        return;
+    }
+    // A snapshot: later edits of the chosen file reach the theme only when chosen again.
+    std::error_code ignored;
+    std::filesystem::copy_file(std::filesystem::path(*chosen), workingBitmapPath(state, k),
+                               std::filesystem::copy_options::overwrite_existing, ignored);
+}

@@ -1,0 +1,12 @@
+// The compiler's settings between runs: the current theme name and theme file.
+#pragma once
+
+#include "pixelkiln/pixelkiln_state.h"
+
+// Loads "curThemeName" and "curThemeFile". With no settings at all the state keeps its
+// initial values; with settings present, a missing or unreadable name becomes "No Name" and a
+// missing file becomes empty.
+void readSettings(PixelkilnState& state);
+
+// Stores both values; settings that cannot be written are lost without a message.
+void writeSettings(const PixelkilnState& state);
