@@ -1,0 +1,96 @@
+// Drawing of the board into the back buffer: cells, pieces and the selection and hint frames.
+#include "game/render/board_renderer.h"
+
+#include "game/render/status_renderer.h"
+
+namespace {
+
+PixelRect cellSquare(const Scale& scale, int column, int row) {
+    return scaledRect(scale, 4 + kCellPitch * column, 10 + kCellPitch * row, 30, 30);
+}
+
+bool needsDrawing(const Cell& cell, const RenderOptions& options) {
+    return (cell.flags & Dirty) || options.messageBoxUp;
+}
+
+void setDirty(EngineState& state, int column, int row) {
+    if (onBoard(column, row)) {
+        state.cell(column, row).flags |= Dirty;
+    }
+}
+
+void drawFrameBitmap(Surface& target, const Scale& scale, const std::optional<Bitmap>& frame,
+                     int column, int row) {
+    if (frame && onBoard(column, row)) {
+        target.stretchCopyWhiteTransparent(*frame, cellSquare(scale, column, row));
+    }
+}
+
+} // namespace
+
+void drawBackground(Surface& target, const Scale& scale, const EngineState& state,
+                    const RenderOptions& options) {
+    const Colour fill = options.transparencyOn ? options.backgroundColor : whiteColour;
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            if (needsDrawing(state.cell(column, row), options)) {
+                target.fillRect(cellSquare(scale, column, row), fill);
+            }
+        }
+    }
+    // The strip and outline use the factors as whole numbers.
+    const int sx = int(scale.x);
+    const int sy = int(scale.y);
+    target.fillRect({0, 0, 237 * sx, 10 * sy}, whiteColour);
+    const PixelPoint outline[] = {
+        {3 * sx, 9 * sy},   {237 * sx, 9 * sy}, {237 * sx, 243 * sy},
+        {3 * sx, 243 * sy}, {3 * sx, 9 * sy},
+    };
+    target.polyline(outline);
+}
+
+void drawPieces(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,
+                const RenderOptions& options) {
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const Cell& cell = state.cell(column, row);
+            if (cell.state == Empty || !needsDrawing(cell, options) || cell.offsetX >= 30 ||
+                cell.offsetY >= 30 || cell.kind >= art.pieces.size() || !art.pieces[cell.kind]) {
+                continue;
+            }
+            const PixelRect place = scaledRect(scale, 5 + kCellPitch * column + cell.offsetX,
+                                               11 + kCellPitch * row + cell.offsetY, 28, 28);
+            if (options.transparencyOn) {
+                target.stretchCopyWhiteTransparent(*art.pieces[cell.kind], place);
+            } else {
+                target.stretchCopy(*art.pieces[cell.kind], place);
+            }
+        }
+    }
+}
+
+void drawMarks(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
+               const RenderOptions& options, int selectedColumn, int selectedRow) {
+    const Move& hint = state.hintMove;
+    if (selectedColumn != -1 && !state.stylusHeld) {
+        drawFrameBitmap(target, scale, art.selectionFrame, selectedColumn, selectedRow);
+        setDirty(state, selectedColumn, selectedRow);
+    } else if (state.idleMs > 10000 && state.level != Expert && options.hintsOn) {
+        drawFrameBitmap(target, scale, art.hintFrame, hint.column1, hint.row1);
+        drawFrameBitmap(target, scale, art.hintFrame, hint.column2, hint.row2);
+    }
+    setDirty(state, hint.column1, hint.row1);
+    setDirty(state, hint.column2, hint.row2);
+}
+
+void drawFrame(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
+               const RenderOptions& options) {
+    drawBackground(target, scale, state, options);
+    drawPieces(target, scale, state, art, options);
+    if (!state.boardMoving && !state.boardWasMoving) {
+        drawMarks(target, scale, state, art, options, state.selection.column, state.selection.row);
+    }
+    drawTimeBar(target, scale, state);
+    drawStatusLine(target, scale, state, options);
+    drawEffects(target, scale, state, art, options);
+}

@@ -1,0 +1,19 @@
+// Drawing of the board into the back buffer: cells, pieces, frames, status line, time bar, effects.
+#pragma once
+
+#include "game/engine/engine_state.h"
+#include "game/render/piece_art.h"
+#include "game/render/render_options.h"
+#include "platform/surface.h"
+
+// Everything one paint draws, in its fixed order; only Dirty cells (all while a box is up).
+void drawFrame(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
+               const RenderOptions& options);
+
+void drawBackground(Surface& target, const Scale& scale, const EngineState& state,
+                    const RenderOptions& options);
+void drawPieces(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,
+                const RenderOptions& options);
+// The selection frame, or after ten idle seconds the hint frames; marks the cells they lie on.
+void drawMarks(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
+               const RenderOptions& options, int selectedColumn, int selectedRow);

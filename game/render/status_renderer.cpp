@@ -1,0 +1,124 @@
+// Drawing of the time bar, the status line and the clearing effects over the board.
+#include "game/render/status_renderer.h"
+
+#include "platform/text.h"
+
+#include <string>
+
+namespace {
+
+constexpr Colour kTurnScoreBlue = rgbColour(0, 0, 250);
+constexpr Colour kHalo = rgbColour(250, 250, 250);
+
+std::u16string numbered(const char* label, std::int32_t value) {
+    return utf16FromUtf8(label + std::to_string(value));
+}
+
+PixelRect effectRect(const Scale& scale, int column, int row) {
+    return scaledRect(scale, 5 + kCellPitch * column, 11 + kCellPitch * row, 28, 28);
+}
+
+// The sparkle bitmap for an age in ticks: three stages, then none.
+int sparkleSlot(std::uint32_t ticks) {
+    return ticks <= 1 ? 0 : ticks <= 3 ? 1 : ticks <= 6 ? 2 : -1;
+}
+
+// Black digits with a near-white outline on white: four halo copies, each shifted one pixel.
+Surface composePopup(std::u16string_view text) {
+    struct Layer {
+        PixelRect rect;
+        Colour colour;
+    };
+    static constexpr Layer layers[] = {
+        {{0, 0, 26, 20}, kHalo},
+        {{2, 0, 28, 20}, kHalo},
+        {{0, 0, 28, 19}, kHalo},
+        {{0, 0, 28, 20}, blackColour},
+    };
+    constexpr unsigned align = TextAlign::Centre | TextAlign::Bottom;
+    Surface base(28, 28);
+    base.setFontPixelSize(11);
+    base.drawText({0, 0, 28, 21}, text, align, kHalo);
+    for (const Layer& layer : layers) {
+        Surface ink(28, 28);
+        ink.setFontPixelSize(11);
+        ink.drawText(layer.rect, text, align, layer.colour);
+        base.stretchCopyWhiteTransparent(ink, {0, 0, 28, 28});
+    }
+    return base;
+}
+
+} // namespace
+
+int timeBarRight(std::uint32_t timeLeftMs) {
+    return 10 + int(double(timeLeftMs) * (1.0 / 105000) * 220);
+}
+
+std::u16string popupText(std::int32_t points) {
+    if (points >= 0) {
+        return numbered("", points);
+    }
+    return utf16FromUtf8("-" + std::to_string(-std::int64_t(points)));
+}
+
+void drawTimeBar(Surface& target, const Scale& scale, const EngineState& state) {
+    if (state.level == Easy) {
+        return;
+    }
+    const PixelRect bar{int(10 * scale.x), int(260 * scale.y), int(230 * scale.x),
+                        int(265 * scale.y)};
+    target.fillRect(bar, blackColour);
+    const int right = int(timeBarRight(state.timeLeftMs) * scale.x);
+    if (right == bar.left) {
+        return;
+    }
+    target.fillRect({bar.left, bar.top, right, bar.bottom}, whiteColour);
+    const PixelPoint outline[] = {{bar.left, bar.top},
+                                  {right, bar.top},
+                                  {right, bar.bottom},
+                                  {bar.left, bar.bottom},
+                                  {bar.left, bar.top}};
+    target.polyline(outline);
+}
+
+void drawStatusLine(Surface& target, const Scale& scale, const EngineState& state,
+                    const RenderOptions& options) {
+    const PixelRect line{int(10 * scale.x), int(245 * scale.y), int(230 * scale.x),
+                         int(259 * scale.y)};
+    target.fillRect(line, whiteColour);
+    target.setFontPixelSize(std::max(1, int(11 * scale.y)));
+    constexpr unsigned bottom = TextAlign::Bottom;
+    if (state.demoMode) {
+        target.drawText(line, u"demo mode - game->new to start", TextAlign::Centre | bottom,
+                        blackColour);
+        return;
+    }
+    const std::u16string score = numbered("Score: ", state.score);
+    if (!options.showTurnScore) {
+        target.drawText(line, score, TextAlign::Centre | bottom, blackColour);
+        return;
+    }
+    target.drawText(line, score, TextAlign::Left | bottom, blackColour);
+    if (state.turnScoreVisible && state.turnScore != 0) {
+        target.drawText(line, numbered("This Turn: ", state.turnScore), TextAlign::Right | bottom,
+                        kTurnScoreBlue);
+    }
+}
+
+void drawEffects(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,
+                 const RenderOptions& options) {
+    if (!options.transparencyOn) {
+        return;
+    }
+    for (const Sparkle& sparkle : state.sparkles) {
+        const int slot = sparkleSlot(sparkle.ticks);
+        if (slot >= 0 && art.sparkles[slot]) {
+            target.stretchCopyWhiteTransparent(*art.sparkles[slot],
+                                               effectRect(scale, sparkle.column, sparkle.row));
+        }
+    }
+    for (const ScorePopup& popup : state.popups) {
+        target.stretchCopyWhiteTransparent(composePopup(popupText(popup.points)),
+                                           effectRect(scale, popup.column, popup.row));
+    }
+}

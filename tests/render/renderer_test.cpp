@@ -1,0 +1,163 @@
+// What the board, the status line, the time bar and the effects put on the back buffer.
+#include "game/render/board_renderer.h"
+#include "game/render/status_renderer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Colour kGrey = rgbColour(200, 200, 200);
+constexpr Colour kRed = rgbColour(220, 30, 30);
+
+// A piece: a red square on a white ground, so the ground's transparency can be seen.
+Bitmap redPiece() {
+    QImage image(28, 28, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 8; y < 20; ++y) {
+        for (int x = 8; x < 20; ++x) {
+            image.setPixel(x, y, qRgb(220, 30, 30));
+        }
+    }
+    return *Bitmap::fromImage(image);
+}
+
+class Renderer : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (auto& piece : art.pieces) {
+            piece = redPiece();
+        }
+        for (Cell& cell : state.board) {
+            cell.flags = Dirty;
+        }
+        state.demoMode = false;
+        state.level = Normal;
+        state.timeLeftMs = kMaxTimeMs;
+    }
+    Surface paint(int scale = 1) {
+        Surface target(240 * scale, 294 * scale);
+        drawFrame(target, scaleForClient(240 * scale, 294 * scale), state, art, options);
+        return target;
+    }
+
+    EngineState state;
+    PieceArt art;
+    RenderOptions options;
+};
+
+} // namespace
+
+TEST_F(Renderer, TransparencyShowsTheBackgroundColourAroundPieces) {
+    Surface on = paint();
+    EXPECT_EQ(on.pixel(5, 11), kGrey); // the piece's white ground
+    EXPECT_EQ(on.pixel(4, 10), kGrey); // the cell square's edge
+    EXPECT_EQ(on.pixel(5 + 10, 11 + 10), kRed);
+    options.transparencyOn = false;
+    Surface off = paint();
+    EXPECT_EQ(off.pixel(5, 11), whiteColour);
+    EXPECT_EQ(off.pixel(4, 10), whiteColour);
+    EXPECT_EQ(off.pixel(5 + 10, 11 + 10), kRed);
+}
+
+TEST_F(Renderer, TheStripIsWhiteAndTheOutlineBlack) {
+    state.cell(0, 0).offsetY = -20; // a piece entering from above
+    state.cell(0, 0).state = SlideDown;
+    Surface target(240, 294);
+    drawFrame(target, {1, 1}, state, art, options);
+    EXPECT_EQ(target.pixel(20, 5), kRed); // its lower part shows in the strip
+    state.cell(0, 0).offsetY = 0;
+    drawFrame(target, {1, 1}, state, art, options);
+    EXPECT_EQ(target.pixel(20, 5), whiteColour); // and the strip is white again
+    EXPECT_EQ(target.pixel(100, 9), blackColour);
+    EXPECT_EQ(target.pixel(3, 100), blackColour);
+    EXPECT_EQ(target.pixel(237, 200), blackColour);
+}
+
+TEST_F(Renderer, OnlyDirtyCellsAreRedrawnUnlessAMessageBoxShows) {
+    Surface target(240, 294);
+    const Scale scale{1, 1};
+    for (Cell& cell : state.board) {
+        cell.flags = 0;
+    }
+    drawBackground(target, scale, state, options);
+    EXPECT_EQ(target.pixel(50, 50), whiteColour);
+    options.messageBoxUp = true;
+    drawBackground(target, scale, state, options);
+    EXPECT_EQ(target.pixel(50, 50), kGrey);
+}
+
+TEST_F(Renderer, TheTimeBarShowsTheTimeLeft) {
+    EXPECT_EQ(timeBarRight(105000), 229);
+    EXPECT_EQ(timeBarRight(478), 11);
+    EXPECT_EQ(timeBarRight(477), 10);
+    Surface full = paint();
+    EXPECT_EQ(full.pixel(11, 262), whiteColour);
+    EXPECT_EQ(full.pixel(228, 262), whiteColour);
+    EXPECT_EQ(full.pixel(229, 262), blackColour);
+    state.timeLeftMs = 477;
+    EXPECT_EQ(paint().pixel(11, 262), blackColour);
+    state.level = Easy;
+    EXPECT_EQ(paint().pixel(100, 262), whiteColour); // nothing drawn at all
+}
+
+TEST_F(Renderer, EveryElementDoublesAtScaleTwo) {
+    Surface target = paint(2);
+    EXPECT_EQ(target.pixel(2 * 15 + 1, 2 * 21 + 1), kRed);
+    EXPECT_EQ(target.pixel(2 * 100, 2 * 9), blackColour);
+    EXPECT_EQ(target.pixel(2 * 228 + 1, 2 * 262), whiteColour);
+    EXPECT_EQ(target.pixel(2 * 229 + 1, 2 * 262), blackColour);
+}
+
+namespace {
+// Whether any pixel of the rectangle has the colour.
+bool shows(const Surface& target, PixelRect rect, Colour colour) {
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            if (target.pixel(x, y) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+} // namespace
+
+TEST_F(Renderer, TheStatusLineShowsTheTurnScoreInBlueOnlyWhenAsked) {
+    const PixelRect rightHalf{120, 245, 230, 259};
+    const Colour blue = rgbColour(0, 0, 250);
+    state.score = 120;
+    state.turnScore = 45;
+    state.turnScoreVisible = true;
+    EXPECT_TRUE(shows(paint(), rightHalf, blue));
+    options.showTurnScore = false;
+    EXPECT_FALSE(shows(paint(), rightHalf, blue));
+    state.demoMode = true;
+    options.showTurnScore = true;
+    EXPECT_FALSE(shows(paint(), rightHalf, blue));
+    EXPECT_TRUE(shows(paint(), {10, 245, 230, 259}, blackColour));
+}
+
+TEST_F(Renderer, PopupsAndSparklesShowOnlyWithTransparency) {
+    EXPECT_EQ(popupText(-50), u"-50");
+    EXPECT_EQ(popupText(150), u"150");
+    state.popups.push_back({3, 3, 150, 1000});
+    const PixelRect cell{5 + 87, 11 + 87, 5 + 87 + 28, 11 + 87 + 28};
+    EXPECT_TRUE(shows(paint(), cell, blackColour));
+    options.transparencyOn = false;
+    EXPECT_FALSE(shows(paint(), cell, blackColour));
+}
+
+TEST_F(Renderer, TheHintShowsAfterTenIdleSecondsButNeverOnExpert) {
+    QImage frame(30, 30, QImage::Format_RGB32);
+    frame.fill(Qt::blue);
+    art.hintFrame = Bitmap::fromImage(frame);
+    state.hintMove = {2, 2, 3, 2};
+    state.idleMs = 10001;
+    const Colour blue = rgbColour(0, 0, 255);
+    EXPECT_EQ(paint().pixel(4 + 58, 10 + 58), blue);
+    state.level = Expert;
+    EXPECT_NE(paint().pixel(4 + 58, 10 + 58), blue);
+    state.level = Normal;
+    state.idleMs = 10000;
+    EXPECT_NE(paint().pixel(4 + 58, 10 + 58), blue);
+}
