@@ -499,7 +499,7 @@ def main():
     write_bmp(os.path.join(folder, "107.bmp"),
               frame_bitmap((255, 196, 84), (248, 138, 20), (116, 50, 0)))
     write_bmp(os.path.join(folder, "122.bmp"),
-              frame_bitmap((120, 196, 255), (36, 120, 236), (8, 30, 96)))
+              frame_bitmap((176, 228, 255), (70, 160, 250), (8, 30, 96)))
     for res_id, stars in SPARKLES.items():
         write_bmp(os.path.join(folder, f"{res_id}.bmp"), sparkle_bitmap(stars))
     for size in ICON_SIZES:
