@@ -1,0 +1,79 @@
+// A fresh start directory, settings folder and picture folder for each theme compiler test.
+#pragma once
+
+#include "pixelkiln/dialog_ids.h"
+#include "pixelkiln/main_dialog.h"
+#include "platform/dialog_scripted.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+class PixelkilnTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        const fs::path root = root_.path().toStdString();
+        start = root / "start";
+        pictures = root / "pictures";
+        fs::create_directories(start);
+        fs::create_directories(pictures);
+        fs::create_directories(root / "config");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString((root / "config").string()));
+        settingsFile = root / "config" / "Quendlex" / "Zorv Pixelkiln.conf";
+        previous_ = fs::current_path();
+        fs::current_path(start);
+    }
+    void TearDown() override { fs::current_path(previous_); }
+
+    // A one-colour bitmap file.
+    static fs::path makeBitmap(const fs::path& path, int width, int height, QColor colour) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        EXPECT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
+        return path;
+    }
+    // Working bitmaps 1 to 7 in the start directory, each its own colour.
+    void makeWorkingBitmaps() {
+        for (int k = 1; k <= 7; ++k) {
+            makeBitmap(start / (std::to_string(k) + ".bmp"), 28, 28, QColor(30 * k, 0, 0));
+        }
+    }
+    static std::vector<char> bytesOf(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static void writeBytes(const fs::path& path, const std::vector<char>& bytes) {
+        std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+    }
+    // Runs the program once with the user's part in its main dialog.
+    void run(DialogScript script) {
+        host.playDialog(std::move(script));
+        state = PixelkilnState{};
+        runPixelkiln(host, state);
+    }
+
+    ScriptedDialogHost host;
+    PixelkilnState state;
+    fs::path start;
+    fs::path pictures;
+    fs::path settingsFile;
+
+  private:
+    QTemporaryDir root_;
+    fs::path previous_;
+};
+
+inline std::u16string u16(const fs::path& path) {
+    return path.u16string();
+}
