@@ -1,0 +1,20 @@
+// Theme loading: the seven piece bitmaps of the current theme or the built-in set, and the frames
+// and sparkles.
+#pragma once
+
+// Fills every slot of pieceArt: the frames, the sparkles and the pieces of the current theme,
+// or the built-in pieces when the theme cannot be used (that fall-back is saved). A bitmap of
+// the program's own that will not load after a few tries is a fatal error.
+void loadTheme();
+
+// Clears and saves the theme path, then loads the built-in pieces into every slot.
+void useBuiltInPieces();
+
+// Loads the seven unpacked piece files; true only when all seven loaded.
+bool loadUnpackedPieces();
+
+// Loads the selection and hint frames; the result is whether the selection frame loaded.
+bool loadFrameBitmaps();
+
+// Loads the three sparkle stages, each only after the one before it; true when all three loaded.
+bool loadSparkleBitmaps();

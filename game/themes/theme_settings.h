@@ -1,0 +1,16 @@
+// What theme loading takes from the shell: the current theme path, its saving and the install
+// directory.
+#pragma once
+
+#include <cstddef>
+
+constexpr std::size_t kThemePathUnits = 260;
+
+// Set once by the shell before the first loadTheme; theme loading never reaches into the shell.
+struct ThemeSettings {
+    char16_t* themePath = nullptr;              // the preferences' field of kThemePathUnits units
+    const char16_t* installDirectory = nullptr; // kThemePathUnits units, no trailing backslash
+    void (*savePreferences)() = nullptr;
+};
+
+extern ThemeSettings themeSettings;

@@ -1,0 +1,50 @@
+// The program's own bitmaps: one that will not load ends the game with a clear text.
+#include "game/render/piece_art.h"
+#include "game/resources/game_resources.h"
+#include "game/themes/theme_loader.h"
+#include "game/themes/theme_settings.h"
+#include "platform/fatal_error.h"
+#include "platform/text.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PrintedError : public FatalErrorDisplay {
+  public:
+    void show(std::u16string_view text) override {
+        std::fprintf(stderr, "%s\n", utf8FromUtf16(text).c_str());
+    }
+};
+
+} // namespace
+
+// Outside the anonymous namespace: the resource clean-up names a function of the library.
+static void loadWithoutResources() {
+    static PrintedError display;
+    setFatalErrorDisplay(&display);
+    themeSettings = {};
+    initGameResources();
+    Q_CLEANUP_RESOURCE(resources);
+    loadTheme();
+}
+
+TEST(OwnBitmaps, AMissingResourceEndsTheGameWithItsIdInsteadOfRetryingForever) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(loadWithoutResources(), ::testing::ExitedWithCode(0),
+                "The game's own bitmap 107 could not be loaded");
+}
+
+TEST(OwnBitmaps, ResourcesThatLoadFillEveryFrameAndSparkleSlot) {
+    initGameResources();
+    pieceArt = PieceArt{};
+    EXPECT_TRUE(loadFrameBitmaps());
+    EXPECT_TRUE(loadSparkleBitmaps());
+    EXPECT_TRUE(pieceArt.hintFrame);
+    for (const auto& sparkle : pieceArt.sparkles) {
+        ASSERT_TRUE(sparkle);
+        EXPECT_EQ(sparkle->width(), 28);
+    }
+    EXPECT_EQ(pieceArt.selectionFrame->width(), 30);
+}
