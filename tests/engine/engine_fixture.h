@@ -46,7 +46,8 @@ class RecordingServices : public EngineServices {
     }
     void newHighScoreDialog(EngineState& state) override {
         calls.push_back("nameEntry");
-        passwordToIssue.copy(state.lastPassword, kPasswordUnits - 1);
+        const std::size_t length = passwordToIssue.copy(state.lastPassword, kPasswordUnits - 1);
+        state.lastPassword[length] = u'\0';
         state.passwordMade = true;
     }
     void highScoresDialog(int level) override {
