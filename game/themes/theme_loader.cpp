@@ -47,7 +47,8 @@ bool unpackRecord(std::istream& in, std::size_t k) {
     if (!readPieceRecord(in, bytes)) {
         return false;
     }
-    return file->write(bytes.data(), bytes.size()) == bytes.size();
+    // An empty record makes an empty file, which then fails to load as a bitmap.
+    return bytes.empty() || file->write(bytes.data(), bytes.size()) == bytes.size();
 }
 
 // True when the theme file passed its checks and all seven of its pieces are loaded.
