@@ -1,11 +1,9 @@
-// The game's entry point.
-#include "game/shell/install_directory.h"
-#include "game/shell/preferences.h"
-#include "platform/device_root.h"
+// The game's entry point: the application object, then the game's own start-up and run.
+#include "game/shell/start_up.h"
 
-int main() {
-    installOnFirstRun();
-    readInstallDirectory();
-    loadPreferences();
-    return 0;
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    return mainLoop();
 }

@@ -11,7 +11,7 @@ Preferences preferences;
 namespace {
 
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(std::uint8_t* out) : out_(out) {}
     void u8(std::uint8_t value) { *out_++ = value; }
     void u16(std::uint16_t value) {
@@ -24,12 +24,12 @@ public:
         u16(static_cast<std::uint16_t>(bits >> 16));
     }
 
-private:
+  private:
     std::uint8_t* out_;
 };
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(const std::uint8_t* in) : in_(in) {}
     std::uint8_t u8() { return *in_++; }
     std::uint16_t u16() {
@@ -41,7 +41,7 @@ public:
         return static_cast<std::int32_t>(low | (static_cast<std::uint32_t>(u16()) << 16));
     }
 
-private:
+  private:
     const std::uint8_t* in_;
 };
 
@@ -135,10 +135,18 @@ void resetPreferences() {
     savePreferences();
 }
 
-int toggleHints() { return flip(preferences.hintsOn); }
-int toggleSound() { return flip(preferences.soundOn); }
-int toggleTurnScore() { return flip(preferences.showTurnScore); }
-int toggleTransparency() { return flip(preferences.transparencyOn); }
+int toggleHints() {
+    return flip(preferences.hintsOn);
+}
+int toggleSound() {
+    return flip(preferences.soundOn);
+}
+int toggleTurnScore() {
+    return flip(preferences.showTurnScore);
+}
+int toggleTransparency() {
+    return flip(preferences.transparencyOn);
+}
 
 void setColor(int commandId) {
     struct Colour {
@@ -146,7 +154,7 @@ void setColor(int commandId) {
         std::uint8_t red, green, blue;
     };
     static constexpr Colour colours[] = {
-        {kColorGrey, 200, 200, 200}, {kColorBlue, 0, 0, 200},   {kColorWhite, 255, 255, 255},
+        {kColorGrey, 200, 200, 200}, {kColorBlue, 0, 0, 200},  {kColorWhite, 255, 255, 255},
         {kColorRed, 185, 0, 0},      {kColorGreen, 0, 185, 0}, {kColorCyan, 15, 230, 244},
         {kColorBlack, 0, 0, 0},
     };

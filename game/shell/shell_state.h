@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+class DialogHost;
+class SoundPlayer;
+class Window;
+
 constexpr int kPathUnits = 260;
 
 struct ShellState {
@@ -11,6 +15,9 @@ struct ShellState {
     bool messageBoxUp = false;
     std::uint32_t previousTick = 0;
     std::uint32_t lastTick = 0;
+    Window* mainWindow = nullptr;
+    DialogHost* dialogs = nullptr; // every dialog, message box and help launch
+    SoundPlayer* sounds = nullptr;
 };
 
 extern ShellState shell;

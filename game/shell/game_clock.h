@@ -1,0 +1,16 @@
+// Pause and resume, message boxes, and one frame of engine work with the measured time.
+#pragma once
+
+#include "platform/dialog_box.h"
+
+#include <string_view>
+
+// Stops the clock (and the frame timer) and releases the back buffer.
+void pauseGame();
+// Re-bases the clock so paused time never reaches the engine, and redraws every cell.
+void resumeGame();
+// Shows a message box with the game paused; every cell is drawn while it shows.
+int showMessageBox(std::u16string_view text, std::u16string_view caption,
+                   MessageButtons buttons = MessageButtons::Ok);
+// One frame: measures dt since the last (wrap-safe), runs the engine, asks for a paint.
+void frameTick();

@@ -1,0 +1,42 @@
+// The engine's view of the program: the shared generator, sounds, live speeds and the shell.
+#include "game/shell/shell_services.h"
+
+#include "game/engine/engine_state.h"
+#include "game/scores/high_score_table.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/preferences.h"
+#include "game/shell/sounds.h"
+#include "platform/random.h"
+
+int ShellServices::randomValue() {
+    return nextRandom();
+}
+void ShellServices::playSound(int soundId) {
+    ::playSound(soundId);
+}
+int ShellServices::swapSpeed() {
+    return preferences.swapSpeed;
+}
+int ShellServices::fallSpeed() {
+    return preferences.fallSpeed;
+}
+void ShellServices::pauseGame() {
+    ::pauseGame();
+}
+void ShellServices::resumeGame() {
+    ::resumeGame();
+}
+
+void ShellServices::showMessageBox(std::u16string_view text, std::u16string_view caption) {
+    ::showMessageBox(text, caption);
+}
+
+bool ShellServices::isHighScore(int level, std::int32_t score) {
+    return ::isHighScore(level, static_cast<std::uint32_t>(score));
+}
+
+// The name entry and the viewer come with the high-score dialogs.
+void ShellServices::newHighScoreDialog(EngineState& state) {
+    state.passwordMade = false;
+}
+void ShellServices::highScoresDialog(int) {}

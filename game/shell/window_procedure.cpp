@@ -1,0 +1,147 @@
+// The game window's procedure: start and end, pause and resume, paints, stylus and commands.
+#include "game/shell/window_procedure.h"
+
+#include "game/engine/board.h"
+#include "game/engine/engine_state.h"
+#include "game/engine/swaps.h"
+#include "game/render/render_options.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/install_directory.h"
+#include "game/shell/paint.h"
+#include "game/shell/preferences.h"
+#include "game/shell/shell_state.h"
+#include "game/shell/sounds.h"
+#include "platform/device_root.h"
+#include "platform/dialog_host.h"
+#include "platform/window.h"
+
+namespace {
+
+// The board takes the stylus only in a game in progress, at rest, running, with no box up.
+bool stylusRefused() {
+    return engine.boardMoving || !shell.running || shell.messageBoxUp || engine.demoMode;
+}
+
+void handleStylus(Window& window, const WindowMessage& message) {
+    if (stylusRefused()) {
+        return;
+    }
+    const PixelSize client = window.clientSize();
+    const Scale scale = scaleForClient(client.width, client.height);
+    if (scale.x == 0 || scale.y == 0) {
+        return;
+    }
+    // Points are taken as the unsigned 16-bit halves of the message parameter.
+    const int x = message.x & 0xFFFF;
+    const int y = message.y & 0xFFFF;
+    switch (message.kind) {
+    case MessageKind::StylusDown:
+        engine.stylusHeld = true;
+        stylusDown(engine, x, y, scale.x, scale.y);
+        break;
+    case MessageKind::StylusMove:
+        if (message.leftButton) {
+            stylusDrag(engine, x, y, scale.x, scale.y);
+        }
+        break;
+    default:
+        engine.stylusHeld = false;
+        if (engine.selection.column != -1) {
+            playSound(124);
+        }
+        break;
+    }
+}
+
+void showHelp() {
+    pauseGame();
+    if (shell.dialogs) {
+        if (const auto path = nativePath(installPath(u"zorv help.htm"))) {
+            shell.dialogs->showHelp(path->u16string());
+        }
+    }
+    resumeGame();
+}
+
+bool isColour(int id) {
+    return id == kColorGrey || id == kColorBlue || (id >= 40026 && id <= 40030);
+}
+bool isSpeed(int id) {
+    return id >= kSpeedNormal && id <= kSpeedInstant;
+}
+
+bool handleCommand(Window& window, int id) {
+    if (id == kCommandQuit || id == kCommandQuitKey) {
+        window.sendMessage({MessageKind::Activate, 0, Activation::Deactivated});
+        window.close();
+    } else if (id == kCommandPause) {
+        pauseGame();
+        showMessageBox(u"Paused... Press OK to continue", u"Pause");
+        resumeGame();
+    } else if (id == kCommandSounds) {
+        toggleSound();
+    } else if (id == kCommandHints) {
+        toggleHints();
+    } else if (id == kCommandTurnScore) {
+        toggleTurnScore();
+    } else if (id == kCommandTransparency) {
+        toggleTransparency();
+        markAllCells(engine);
+    } else if (isColour(id)) {
+        setColor(id);
+        markAllCells(engine);
+    } else if (isSpeed(id)) {
+        setSpeed(id);
+        markAllCells(engine);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool mainWindowProc(Window& window, const WindowMessage& message) {
+    switch (message.kind) {
+    case MessageKind::Create:
+        window.addAccelerator("Ctrl+A", kCommandAbout);
+        window.addAccelerator("Ctrl+Q", kCommandQuitKey);
+        return true;
+    case MessageKind::Destroy:
+        freeSounds();
+        window.postQuit(0);
+        return true;
+    case MessageKind::Activate:
+        if (message.activation == Activation::Deactivated) {
+            pauseGame();
+        } else {
+            resumeGame();
+        }
+        return true;
+    case MessageKind::Paint:
+        paintWindow(window);
+        return true;
+    case MessageKind::Command:
+        return handleCommand(window, message.commandId);
+    case MessageKind::StylusDown:
+    case MessageKind::StylusMove:
+    case MessageKind::StylusUp:
+        handleStylus(window, message);
+        return true;
+    case MessageKind::MenuOpened:
+        pauseGame();
+        return true;
+    case MessageKind::MenuClosed:
+        resumeGame();
+        return true;
+    case MessageKind::Help:
+        showHelp();
+        return true;
+    case MessageKind::Frame:
+        frameTick();
+        return true;
+    case MessageKind::Close:
+        return false;
+    }
+    return false;
+}
