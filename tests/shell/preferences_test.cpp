@@ -20,7 +20,7 @@ std::uint32_t le32(const std::string& bytes, std::size_t at) {
 } // namespace
 
 class PreferencesFile : public DeviceRootTest {
-protected:
+  protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
         fs::create_directories(root() / "my documents");
@@ -66,10 +66,10 @@ TEST_F(PreferencesFile, AFirstStartWritesTheDefaults) {
 
 TEST_F(PreferencesFile, AShortFileKeepsItsThemePathAndReservedBytesOnly) {
     std::string stored(551, '\0');
-    stored[0] = 0;                         // hints off: will be defaulted back on
-    stored[7] = 0x5A;                      // reserved
-    stored[12] = 'T';                      // theme path "T"
-    stored[544] = 10;                      // a swap speed that will be defaulted
+    stored[0] = 0;                          // hints off: will be defaulted back on
+    stored[7] = 0x5A;                       // reserved
+    stored[12] = 'T';                       // theme path "T"
+    stored[544] = 10;                       // a swap speed that will be defaulted
     stored[546] = 0x11, stored[547] = 0x22; // reserved
     writeFile("my documents/zorv.prf", stored);
     loadPreferences();
