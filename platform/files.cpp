@@ -45,10 +45,16 @@ std::unique_ptr<File> File::createForWriting(std::u16string_view handheldPath) {
 File::~File() { std::fclose(stream_); }
 
 std::size_t File::read(void* buffer, std::size_t count) {
+    if (count == 0) {
+        return 0; // an empty buffer may have no address at all
+    }
     return std::fread(buffer, 1, count, stream_);
 }
 
 std::size_t File::write(const void* data, std::size_t count) {
+    if (count == 0) {
+        return 0;
+    }
     return std::fwrite(data, 1, count, stream_);
 }
 
