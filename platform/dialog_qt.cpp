@@ -2,6 +2,7 @@
 #include "platform/dialog_qt.h"
 
 #include "platform/dialog_widgets.h"
+#include "platform/qt_text.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -10,15 +11,6 @@
 #include <QUrl>
 
 namespace {
-
-QString qText(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string plainText(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                          static_cast<std::size_t>(text.size()));
-}
 
 QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
     switch (buttons) {

@@ -3,6 +3,7 @@
 
 #include "platform/dialog_classes.h"
 #include "platform/dialog_qt.h"
+#include "platform/qt_text.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,15 +13,6 @@
 #include <QPushButton>
 
 namespace {
-
-QString qText(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string plainText(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                          static_cast<std::size_t>(text.size()));
-}
 
 QWidget* makeLabel(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(qText(control.text), parent);
