@@ -7,6 +7,7 @@
 enum class ControlKind {
     Label,         // static text, left-aligned and wrapping
     CentredLabel,  // static text, centred
+    BorderedLabel, // static text, centred in a thin frame
     Edit,          // one-line edit box, scrolling sideways
     Button,        // push button
     DefaultButton, // the push button that Enter presses

@@ -17,8 +17,15 @@ namespace {
 QWidget* makeLabel(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(qText(control.text), parent);
     label->setWordWrap(true);
-    label->setAlignment(control.kind == ControlKind::CentredLabel ? Qt::AlignHCenter | Qt::AlignTop
-                                                                  : Qt::AlignLeft | Qt::AlignTop);
+    if (control.kind == ControlKind::Label) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    if (control.kind == ControlKind::BorderedLabel) {
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignCenter);
+    }
     return label;
 }
 
@@ -59,6 +66,7 @@ QWidget* TemplateDialog::makeControl(const ControlTemplate& control) {
     switch (control.kind) {
     case ControlKind::Label:
     case ControlKind::CentredLabel:
+    case ControlKind::BorderedLabel:
         return makeLabel(control, this);
     case ControlKind::Icon:
         return makeIcon(control, this);

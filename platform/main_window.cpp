@@ -1,6 +1,7 @@
 // The Qt side of the game window: events in, messages out, and the painted client area.
 #include "platform/main_window.h"
 
+#include "platform/qt_menu_bar.h"
 #include "platform/surface.h"
 
 #include <QApplication>
@@ -136,6 +137,21 @@ void MainWindow::addAccelerator(std::string_view keys, int commandId) {
     auto* shortcut = new QShortcut(sequence, this);
     QObject::connect(shortcut, &QShortcut::activated, this,
                      [this, commandId] { sendCommand(commandId); });
+}
+
+MenuBar* MainWindow::createMenuBar(const std::vector<MenuButtonTemplate>& buttons) {
+    destroyMenuBar();
+    menus_ = std::make_unique<QtMenuBar>(*this, *menuBar(), buttons);
+    return menus_.get();
+}
+
+void MainWindow::destroyMenuBar() {
+    menus_.reset();
+    if (menuBar_) {
+        layout_->setMenuBar(nullptr);
+        delete menuBar_;
+        menuBar_ = nullptr;
+    }
 }
 
 QMenuBar* MainWindow::menuBar() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QMenu;
+class QtMenuBar;
 class QMenuBar;
 class QPainter;
 class QVBoxLayout;
@@ -29,6 +30,8 @@ class MainWindow final : public QWidget, public Window {
     void stopFrames() override;
     bool framesRunning() const override;
     void addAccelerator(std::string_view keys, int commandId) override;
+    MenuBar* createMenuBar(const std::vector<MenuButtonTemplate>& buttons) override;
+    void destroyMenuBar() override;
 
     // Where the menus go: a bar above the client area, made on first use.
     QMenuBar* menuBar();
@@ -57,6 +60,7 @@ class MainWindow final : public QWidget, public Window {
     QVBoxLayout* layout_ = nullptr;
     ClientArea* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    std::unique_ptr<QtMenuBar> menus_;
     QPainter* painter_ = nullptr;
     FrameTimer frames_;
     bool destroyed_ = false;

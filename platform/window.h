@@ -5,8 +5,11 @@
 #include "platform/window_message.h"
 
 #include <string_view>
+#include <vector>
 
+class MenuBar;
 class Surface;
+struct MenuButtonTemplate;
 
 class Window {
   public:
@@ -32,4 +35,7 @@ class Window {
     virtual bool framesRunning() const = 0;
     // A key combination such as "Ctrl+A" that sends a Command message with the id.
     virtual void addAccelerator(std::string_view keys, int commandId) = 0;
+    // A menu bar above the client area, owned by the window; null when none can be made.
+    virtual MenuBar* createMenuBar(const std::vector<MenuButtonTemplate>& buttons) = 0;
+    virtual void destroyMenuBar() = 0;
 };

@@ -11,7 +11,10 @@ class BackBuffer {
     Surface* forClient(int width, int height);
     void release() { surface_.reset(); }
     bool held() const { return surface_.has_value(); }
+    // Whether the last forClient made the buffer, so that it holds nothing drawn yet.
+    bool madeAnew() const { return madeAnew_; }
 
   private:
     std::optional<Surface> surface_;
+    bool madeAnew_ = false;
 };

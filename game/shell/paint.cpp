@@ -1,6 +1,7 @@
 // The paint handler: draws the frame into the persistent back buffer and shows it.
 #include "game/shell/paint.h"
 
+#include "game/engine/board.h"
 #include "game/render/back_buffer.h"
 #include "game/render/board_renderer.h"
 #include "game/shell/preferences.h"
@@ -32,6 +33,11 @@ void paintWindow(Window& window) {
     Surface* buffer = backBuffer.forClient(client.width, client.height);
     if (!buffer) {
         fatalError(u"no bmpDC");
+    }
+    // A fresh buffer is white: every cell must be drawn into it, or a paint while paused (a
+    // menu open, a dialog up) would show a board of blank squares.
+    if (backBuffer.madeAnew()) {
+        markAllCells(engine);
     }
     drawFrame(*buffer, scaleForClient(client.width, client.height), engine, pieceArt,
               currentOptions());

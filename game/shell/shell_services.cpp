@@ -3,8 +3,10 @@
 
 #include "game/engine/engine_state.h"
 #include "game/scores/high_score_table.h"
+#include "game/scores/score_dialogs.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/preferences.h"
+#include "game/shell/shell_state.h"
 #include "game/shell/sounds.h"
 #include "platform/random.h"
 
@@ -35,8 +37,15 @@ bool ShellServices::isHighScore(int level, std::int32_t score) {
     return ::isHighScore(level, static_cast<std::uint32_t>(score));
 }
 
-// The name entry and the viewer come with the high-score dialogs.
 void ShellServices::newHighScoreDialog(EngineState& state) {
     state.passwordMade = false;
+    if (shell.dialogs) {
+        ::newHighScoreDialog(*shell.dialogs, state);
+    }
 }
-void ShellServices::highScoresDialog(int) {}
+
+void ShellServices::highScoresDialog(int level) {
+    if (shell.dialogs) {
+        ::highScoresDialog(*shell.dialogs, level);
+    }
+}

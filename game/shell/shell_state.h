@@ -4,6 +4,7 @@
 #include <cstdint>
 
 class DialogHost;
+class MenuBar;
 class SoundPlayer;
 class Window;
 
@@ -16,6 +17,7 @@ struct ShellState {
     std::uint32_t previousTick = 0;
     std::uint32_t lastTick = 0;
     Window* mainWindow = nullptr;
+    MenuBar* menuBar = nullptr;    // owned by the main window; null when it has none
     DialogHost* dialogs = nullptr; // every dialog, message box and help launch
     SoundPlayer* sounds = nullptr;
 };

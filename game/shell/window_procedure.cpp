@@ -5,12 +5,16 @@
 #include "game/engine/engine_state.h"
 #include "game/engine/swaps.h"
 #include "game/render/render_options.h"
+#include "game/scores/score_dialogs.h"
+#include "game/shell/about_dialog.h"
 #include "game/shell/game_clock.h"
+#include "game/shell/game_menus.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/paint.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
 #include "game/shell/sounds.h"
+#include "game/themes/theme_loader.h"
 #include "platform/device_root.h"
 #include "platform/dialog_host.h"
 #include "platform/window.h"
@@ -70,8 +74,49 @@ bool isSpeed(int id) {
     return id >= kSpeedNormal && id <= kSpeedInstant;
 }
 
+// The commands that show a dialog pause the game around it.
+void newGame() {
+    pauseGame();
+    const int chosen = shell.dialogs ? newGameDialog(*shell.dialogs, engine) : 0;
+    if (chosen != kNewGameCancel) {
+        engine.demoMode = false;
+        newBoard(engine);
+    }
+    resumeGame();
+}
+
+// The game resumes when the main window is activated again as the dialog closes.
+void loadThemeCommand() {
+    pauseGame();
+    loadTheme();
+}
+
+void showHighScores() {
+    pauseGame();
+    if (shell.dialogs) {
+        highScoresDialog(*shell.dialogs, engine.level);
+    }
+    resumeGame();
+}
+
+void showAbout() {
+    pauseGame();
+    if (shell.dialogs) {
+        aboutDialog(*shell.dialogs);
+    }
+    resumeGame();
+}
+
 bool handleCommand(Window& window, int id) {
-    if (id == kCommandQuit || id == kCommandQuitKey) {
+    if (id == kCommandNew) {
+        newGame();
+    } else if (id == kCommandLoadTheme) {
+        loadThemeCommand();
+    } else if (id == kCommandHighScores) {
+        showHighScores();
+    } else if (id == kCommandAbout) {
+        showAbout();
+    } else if (id == kCommandQuit || id == kCommandQuitKey) {
         window.sendMessage({MessageKind::Activate, 0, Activation::Deactivated});
         window.close();
     } else if (id == kCommandPause) {
@@ -79,18 +124,20 @@ bool handleCommand(Window& window, int id) {
         showMessageBox(u"Paused... Press OK to continue", u"Pause");
         resumeGame();
     } else if (id == kCommandSounds) {
-        toggleSound();
+        checkMenuItem(kMenuOptions, id, toggleSound() != 0);
     } else if (id == kCommandHints) {
-        toggleHints();
+        checkMenuItem(kMenuOptions, id, toggleHints() != 0);
     } else if (id == kCommandTurnScore) {
-        toggleTurnScore();
+        checkMenuItem(kMenuOptions, id, toggleTurnScore() != 0);
     } else if (id == kCommandTransparency) {
-        toggleTransparency();
+        checkMenuItem(kMenuOptions, id, toggleTransparency() != 0);
         markAllCells(engine);
     } else if (isColour(id)) {
+        checkRadioItem(kMenuColor, 7, id);
         setColor(id);
         markAllCells(engine);
     } else if (isSpeed(id)) {
+        checkRadioItem(kMenuSpeed, 4, id);
         setSpeed(id);
         markAllCells(engine);
     } else {
@@ -104,10 +151,13 @@ bool handleCommand(Window& window, int id) {
 bool mainWindowProc(Window& window, const WindowMessage& message) {
     switch (message.kind) {
     case MessageKind::Create:
+        createMenuBar(window);
         window.addAccelerator("Ctrl+A", kCommandAbout);
         window.addAccelerator("Ctrl+Q", kCommandQuitKey);
         return true;
     case MessageKind::Destroy:
+        window.destroyMenuBar();
+        shell.menuBar = nullptr;
         freeSounds();
         window.postQuit(0);
         return true;

@@ -3,6 +3,7 @@
 #include "game/shell/game_clock.h"
 #include "game/shell/shell_state.h"
 #include "game/shell/window_procedure.h"
+#include "platform/menu_bar.h"
 #include "platform/surface.h"
 #include "platform/tick_count.h"
 #include "platform/window.h"
@@ -27,6 +28,8 @@ class CountingWindow final : public Window {
     void stopFrames() override { frames = false; }
     bool framesRunning() const override { return frames; }
     void addAccelerator(std::string_view, int) override {}
+    MenuBar* createMenuBar(const MenuBarTemplate&) override { return nullptr; }
+    void destroyMenuBar() override {}
 
     int invalidations = 0;
     bool frames = false;

@@ -1,0 +1,87 @@
+// The high-score viewer: ten places of one level, each place's password, and Add Score...
+#include "game/scores/high_score_table.h"
+#include "game/scores/score_dialog_ids.h"
+#include "game/scores/score_dialogs.h"
+#include "platform/dialog_host.h"
+#include "platform/text.h"
+
+#include <string>
+
+namespace {
+
+std::u16string decimal(std::uint32_t value) {
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
+// "%i. %s\n%u": the place from 1, the name, and on a second line the score.
+std::u16string placeText(int level, int place) {
+    std::u16string text = decimal(std::uint32_t(place + 1)) + u". ";
+    text += fieldText(highScores.entries[level][place].name);
+    text += u'\n';
+    text += decimal(entryScore(level, place));
+    return text;
+}
+
+class HighScoresProcedure final : public DialogProcedure {
+  public:
+    HighScoresProcedure(DialogHost& dialogs, int level) : dialogs_(dialogs), shownLevel_(level) {}
+
+    void initDialog(DialogHandle& dialog) override { show(dialog, shownLevel_); }
+
+    bool command(DialogHandle& dialog, int id) override {
+        // Esc and the close box close the viewer as OK does.
+        if (id == kDialogOk || id == kDialogCancel) {
+            dialog.endDialog(kDialogOk);
+        } else if (id >= kShowEasyButton && id <= kShowExpertButton) {
+            show(dialog, id - kShowEasyButton);
+        } else if (id >= kFirstPlaceButton && id < kFirstPlaceButton + kScorePlaces) {
+            const std::u16string text = u"The password for this score is: " +
+                                        entryPassword(shownLevel_, id - kFirstPlaceButton);
+            dialog.messageBox(text, u"Password", MessageButtons::Ok);
+        } else if (id == kAddScoreButton) {
+            const int added = addScoreDialog(dialogs_);
+            if (added >= 1 && added <= kScoreLevels) {
+                show(dialog, added - 1);
+            }
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+  private:
+    void show(DialogHandle& dialog, int level) {
+        if (level < 0 || level >= kScoreLevels) {
+            level = 0;
+        }
+        shownLevel_ = level;
+        dialog.setItemText(kShownLevelLabel, levelName(level));
+        for (int place = 0; place < kScorePlaces; ++place) {
+            dialog.setItemText(kFirstPlaceButton + place, placeText(level, place));
+        }
+    }
+
+    DialogHost& dialogs_;
+    int shownLevel_;
+};
+
+} // namespace
+
+std::u16string_view levelName(int level) {
+    switch (level) {
+    case 0:
+        return u"Easy";
+    case 1:
+        return u"Normal";
+    case 2:
+        return u"Expert";
+    default:
+        return {};
+    }
+}
+
+int highScoresDialog(DialogHost& dialogs, int level) {
+    HighScoresProcedure procedure(dialogs, level);
+    return dialogs.runModal(highScoresTemplate(), procedure);
+}

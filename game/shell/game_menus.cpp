@@ -1,0 +1,66 @@
+// The game's menu bar: its five buttons, their popups, and the check marks the options set.
+#include "game/shell/game_menus.h"
+
+#include "game/shell/command_ids.h"
+#include "game/shell/preferences.h"
+#include "game/shell/shell_state.h"
+#include "platform/window.h"
+
+MenuBarTemplate gameMenuBar() {
+    return {
+        {kMenuGame,
+         u"Game",
+         {{kCommandQuit, u"Quit"},
+          {kCommandAbout, u"About"},
+          {kCommandHighScores, u"High Scores..."},
+          {kCommandLoadTheme, u"Load Theme..."},
+          {kCommandNew, u"New"}}},
+        {kMenuOptions,
+         u"Options",
+         {{kCommandSounds, u"Sounds"},
+          {kCommandHints, u"Hints"},
+          {kCommandTurnScore, u"Show 'This Turn' Score"},
+          {kCommandTransparency, u"Transparency Effects"}}},
+        {kMenuColor,
+         u"Color",
+         {{kColorGrey, u"Grey"},
+          {kColorBlue, u"Blue"},
+          {kColorWhite, u"White"},
+          {kColorRed, u"Red"},
+          {kColorGreen, u"Green"},
+          {kColorCyan, u"Cyan"},
+          {kColorBlack, u"Black"}}},
+        {kMenuSpeed,
+         u"Speed",
+         {{kSpeedNormal, u"Normal"},
+          {kSpeedFast, u"Fast"},
+          {kSpeedFaster, u"Faster"},
+          {kSpeedInstant, u"Instant"}}},
+        {kCommandPause, u"Pause", {}},
+    };
+}
+
+void createMenuBar(Window& window) {
+    shell.menuBar = window.createMenuBar(gameMenuBar());
+    checkMenuItem(kMenuColor, preferences.colorCommand, true);
+    checkMenuItem(kMenuSpeed, preferences.speedCommand, true);
+    checkMenuItem(kMenuOptions, kCommandHints, preferences.hintsOn != 0);
+    checkMenuItem(kMenuOptions, kCommandSounds, preferences.soundOn != 0);
+    checkMenuItem(kMenuOptions, kCommandTurnScore, preferences.showTurnScore != 0);
+    checkMenuItem(kMenuOptions, kCommandTransparency, preferences.transparencyOn != 0);
+}
+
+void checkMenuItem(int buttonId, int itemId, bool checked) {
+    if (MenuPopup* popup = shell.menuBar ? shell.menuBar->popup(buttonId) : nullptr) {
+        popup->checkItem(itemId, checked);
+    }
+}
+
+void checkRadioItem(int buttonId, int count, int itemId) {
+    if (MenuPopup* popup = shell.menuBar ? shell.menuBar->popup(buttonId) : nullptr) {
+        for (int position = 0; position < count; ++position) {
+            popup->checkItemAt(position, false);
+        }
+        popup->checkItem(itemId, true);
+    }
+}
