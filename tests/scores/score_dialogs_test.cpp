@@ -177,8 +177,8 @@ TEST_F(ScoreDialogTest, AMistypedPasswordCanBeCorrectedInTheOpenDialog) {
 TEST_F(ScoreDialogTest, EmptyNameOrPasswordOrCancelAddsNothing) {
     const std::u16string password = encodePassword(777, 5, 1);
     const std::string before = tableOnDisk();
-    for (const auto& [name, typed] : {std::pair<std::u16string, std::u16string>{u"", password},
-                                      {u"pal", u""}}) {
+    for (const auto& [name, typed] :
+         {std::pair<std::u16string, std::u16string>{u"", password}, {u"pal", u""}}) {
         dialogs.playDialog([&](ScriptedDialog& add) {
             add.type(kFriendName, name);
             add.type(kFriendPassword, typed);

@@ -1,0 +1,9 @@
+// Runs the shell tests inside a QGuiApplication, which drawing the status line needs.
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QGuiApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

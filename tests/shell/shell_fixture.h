@@ -1,0 +1,133 @@
+// A whole shell without a display: a recording window and menu bar, scripted dialogs, silent
+// sounds, and the game's files in a fresh device root.
+#pragma once
+
+#include "device_root_fixture.h"
+#include "game/engine/engine_state.h"
+#include "game/resources/game_resources.h"
+#include "game/scores/high_score_table.h"
+#include "game/shell/install_directory.h"
+#include "game/shell/preferences.h"
+#include "game/shell/shell_services.h"
+#include "game/shell/shell_state.h"
+#include "game/shell/sounds.h"
+#include "game/shell/window_procedure.h"
+#include "platform/dialog_scripted.h"
+#include "platform/random.h"
+#include "platform/recording_menu_bar.h"
+#include "platform/recording_sound_player.h"
+#include "platform/surface.h"
+#include "platform/tick_count.h"
+#include "platform/window.h"
+
+#include <QImage>
+#include <filesystem>
+#include <memory>
+
+class RecordingWindow final : public Window {
+  public:
+    PixelSize clientSize() const override { return size; }
+    void invalidate() override { ++invalidations; }
+    void present(const Surface& buffer) override { shown = buffer.image().copy(); }
+    bool sendMessage(const WindowMessage& message) override {
+        return mainWindowProc(*this, message);
+    }
+    void activate() override {}
+    void close() override {
+        closed = true;
+        sendMessage({MessageKind::Destroy});
+    }
+    void postQuit(int exitCode) override { quitCode = exitCode; }
+    void startFrames() override { frames = true; }
+    void stopFrames() override { frames = false; }
+    bool framesRunning() const override { return frames; }
+    void addAccelerator(std::string_view keys, int commandId) override {
+        accelerators.emplace_back(keys, commandId);
+    }
+    MenuBar* createMenuBar(const MenuBarTemplate& buttons) override {
+        menuBar = std::make_unique<RecordingMenuBar>(buttons);
+        return menuBar.get();
+    }
+    void destroyMenuBar() override { menuBar.reset(); }
+
+    // The window's own messages, as the Qt window sends them.
+    void tap(int x, int y) {
+        sendMessage({.kind = MessageKind::StylusDown, .x = x, .y = y, .leftButton = true});
+        sendMessage({.kind = MessageKind::StylusUp, .x = x, .y = y});
+    }
+    void command(int id) { sendMessage({.kind = MessageKind::Command, .commandId = id}); }
+
+    PixelSize size{240, 294};
+    int invalidations = 0;
+    bool frames = false;
+    bool closed = false;
+    int quitCode = -1;
+    QImage shown;
+    std::vector<std::pair<std::string, int>> accelerators;
+    std::unique_ptr<RecordingMenuBar> menuBar;
+};
+
+class ShellTest : public DeviceRootTest {
+  protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        std::filesystem::create_directories(root() / "my documents");
+        initGameResources();
+        shell = ShellState{};
+        readInstallDirectory();
+        resetPreferences();
+        loadHighScores(installPath(u"high.scr"));
+        seedRandom(7);
+        engine = EngineState{};
+        engine.services = &services;
+        shell.dialogs = &dialogs;
+        shell.sounds = &sounds;
+        shell.mainWindow = &window;
+        loadSounds();
+        window.sendMessage({MessageKind::Create});
+        setTestClock(1000);
+    }
+    void TearDown() override {
+        clearTestClock();
+        freeSounds();
+        shell = ShellState{};
+        engine = EngineState{};
+        DeviceRootTest::TearDown();
+    }
+
+    // A game in progress on a board that lies still and has no move.
+    void startStillGame(int level) {
+        engine.demoMode = false;
+        engine.level = level;
+        engine.timeLeftMs = 100000;
+        for (int column = 0; column < kColumns; ++column) {
+            for (int row = 0; row < kRows; ++row) {
+                engine.cell(column, row) = Cell{};
+                engine.cell(column, row).kind = std::uint8_t((column + 2 * row) % 5);
+            }
+        }
+        shell.running = true;
+    }
+    void frameAt(std::uint32_t ms) {
+        setTestClock(ms);
+        window.sendMessage({MessageKind::Frame});
+    }
+    bool anyCellDirty() const {
+        for (const Cell& cell : engine.board) {
+            if (cell.flags & Dirty) {
+                return true;
+            }
+        }
+        return false;
+    }
+    void clearDirtyFlags() {
+        for (Cell& cell : engine.board) {
+            cell.flags &= std::uint16_t(~Dirty);
+        }
+    }
+
+    RecordingWindow window;
+    ScriptedDialogHost dialogs;
+    RecordingSoundPlayer sounds;
+    ShellServices services;
+};

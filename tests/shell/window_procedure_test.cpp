@@ -1,0 +1,207 @@
+// The game window's procedure: the menu bar, the commands, and when the board takes the stylus.
+#include "game/shell/game_menus.h"
+#include "game/themes/theme_loader.h"
+#include "shell_fixture.h"
+
+namespace {
+
+// The centre of a cell in client pixels at scale 1.
+int cellX(int column) {
+    return 19 + kCellPitch * column;
+}
+int cellY(int row) {
+    return 25 + kCellPitch * row;
+}
+
+std::vector<int> checkedIn(RecordingWindow& window, int button) {
+    return window.menuBar->popup(button)->checkedItems();
+}
+
+using WindowProcedure = ShellTest;
+
+TEST_F(WindowProcedure, TheMenuBarHasItsFiveButtonsAndPopupsInOrder) {
+    ASSERT_TRUE(window.menuBar);
+    const MenuBarTemplate& bar = window.menuBar->buttons();
+    std::vector<std::pair<int, std::u16string>> buttons;
+    for (const auto& button : bar) {
+        buttons.emplace_back(button.commandId, button.label);
+    }
+    EXPECT_EQ(buttons, (std::vector<std::pair<int, std::u16string>>{{40001, u"Game"},
+                                                                    {40014, u"Options"},
+                                                                    {40025, u"Color"},
+                                                                    {40034, u"Speed"},
+                                                                    {40032, u"Pause"}}));
+    std::vector<int> gameIds;
+    for (const auto& item : bar[0].items) {
+        gameIds.push_back(item.commandId);
+    }
+    EXPECT_EQ(gameIds, (std::vector<int>{40004, 40003, 40018, 40013, 40012}));
+    EXPECT_EQ(bar[1].items[2].label, u"Show 'This Turn' Score");
+    EXPECT_EQ(bar[2].items.size(), 7u);
+    EXPECT_EQ(bar[3].items.size(), 4u);
+    EXPECT_TRUE(bar[4].items.empty());
+    EXPECT_EQ(window.accelerators,
+              (std::vector<std::pair<std::string, int>>{{"Ctrl+A", 40003}, {"Ctrl+Q", 1}}));
+}
+
+TEST_F(WindowProcedure, CheckMarksFollowThePreferencesAtCreation) {
+    EXPECT_EQ(checkedIn(window, kMenuColor), std::vector<int>{kColorGrey});
+    EXPECT_EQ(checkedIn(window, kMenuSpeed), std::vector<int>{kSpeedInstant});
+    EXPECT_EQ(checkedIn(window, kMenuOptions), (std::vector<int>{40031, 40017, 40041, 40042}));
+
+    preferences.hintsOn = 0;
+    preferences.colorCommand = kColorCyan;
+    window.sendMessage({MessageKind::Create});
+    EXPECT_EQ(checkedIn(window, kMenuColor), std::vector<int>{kColorCyan});
+    EXPECT_FALSE(window.menuBar->popup(kMenuOptions)->itemChecked(kCommandHints));
+}
+
+TEST_F(WindowProcedure, AColourOrSpeedMovesTheSingleCheckAndRedrawsTheBoard) {
+    clearDirtyFlags();
+    window.command(kColorRed);
+    EXPECT_EQ(checkedIn(window, kMenuColor), std::vector<int>{kColorRed});
+    EXPECT_EQ(preferences.colorCommand, kColorRed);
+    EXPECT_TRUE(anyCellDirty());
+
+    clearDirtyFlags();
+    window.command(kSpeedFast);
+    EXPECT_EQ(checkedIn(window, kMenuSpeed), std::vector<int>{kSpeedFast});
+    EXPECT_TRUE(anyCellDirty());
+    EXPECT_EQ(readFile("my documents/zorv.prf").size(), kPreferencesBytes);
+}
+
+TEST_F(WindowProcedure, TogglesMoveTheirCheckMarkWithoutRedrawing) {
+    clearDirtyFlags();
+    for (const int id : {kCommandSounds, kCommandHints, kCommandTurnScore}) {
+        window.command(id);
+        EXPECT_FALSE(window.menuBar->popup(kMenuOptions)->itemChecked(id)) << id;
+    }
+    EXPECT_FALSE(anyCellDirty());
+    EXPECT_EQ(preferences.soundOn, 0);
+    window.command(kCommandTransparency);
+    EXPECT_FALSE(window.menuBar->popup(kMenuOptions)->itemChecked(kCommandTransparency));
+    EXPECT_TRUE(anyCellDirty());
+    window.command(kCommandHints);
+    EXPECT_TRUE(window.menuBar->popup(kMenuOptions)->itemChecked(kCommandHints));
+}
+
+TEST_F(WindowProcedure, TheBoardTakesTheStylusOnlyInAGameAtRestAndRunning) {
+    startStillGame(Normal);
+    auto refused = [&] {
+        sounds.played.clear();
+        window.tap(cellX(2), cellY(3));
+        return engine.selection.column == -1 && sounds.played.empty();
+    };
+    engine.demoMode = true;
+    EXPECT_TRUE(refused());
+    engine.demoMode = false;
+    engine.boardMoving = true;
+    EXPECT_TRUE(refused());
+    engine.boardMoving = false;
+    shell.running = false;
+    EXPECT_TRUE(refused());
+    shell.running = true;
+    shell.messageBoxUp = true;
+    EXPECT_TRUE(refused());
+    shell.messageBoxUp = false;
+    window.size = {239, 294};
+    EXPECT_TRUE(refused());
+    window.size = {240, 294};
+
+    window.tap(cellX(2), cellY(3));
+    EXPECT_EQ(engine.selection.column, 2);
+    EXPECT_EQ(engine.selection.row, 3);
+    EXPECT_FALSE(engine.stylusHeld);
+    EXPECT_FALSE(sounds.played.empty()); // the stylus-up click
+}
+
+TEST_F(WindowProcedure, StylusPointsAreScaledDownAndMovesNeedTheButton) {
+    startStillGame(Normal);
+    window.size = {480, 600};
+    window.sendMessage({.kind = MessageKind::StylusDown,
+                        .x = 2 * cellX(4),
+                        .y = 2 * cellY(4),
+                        .leftButton = true});
+    EXPECT_EQ(engine.selection.column, 4);
+    EXPECT_TRUE(engine.stylusHeld);
+    window.sendMessage({.kind = MessageKind::StylusMove, .x = 2 * cellX(5), .y = 2 * cellY(4)});
+    EXPECT_EQ(engine.selection.column, 4); // no button: no drag
+    EXPECT_EQ(engine.lastSwap.column1, -1);
+    window.sendMessage({.kind = MessageKind::StylusMove,
+                        .x = 2 * cellX(5),
+                        .y = 2 * cellY(4),
+                        .leftButton = true});
+    EXPECT_NE(engine.lastSwap.column1, -1);
+}
+
+TEST_F(WindowProcedure, QuitAndCtrlQPauseThenCloseTheWindow) {
+    for (const int id : {kCommandQuit, kCommandQuitKey}) {
+        window.closed = false;
+        window.quitCode = -1;
+        shell.running = true;
+        window.command(id);
+        EXPECT_TRUE(window.closed);
+        EXPECT_FALSE(shell.running);
+        EXPECT_EQ(window.quitCode, 0);
+        EXPECT_FALSE(window.menuBar);
+    }
+}
+
+TEST_F(WindowProcedure, NewStartsAGameOnTheChosenLevelAndCancelKeepsTheDemo) {
+    const std::vector<Cell> before(std::begin(engine.board), std::end(engine.board));
+    dialogs.playDialog([](ScriptedDialog& dialog) { dialog.press(1004); });
+    window.command(kCommandNew);
+    EXPECT_TRUE(engine.demoMode);
+    EXPECT_TRUE(shell.running);
+
+    dialogs.playDialog([](ScriptedDialog& dialog) { dialog.press(1002); });
+    window.command(kCommandNew);
+    EXPECT_FALSE(engine.demoMode);
+    EXPECT_EQ(engine.level, Normal);
+    EXPECT_EQ(engine.timeLeftMs, 105000u);
+    EXPECT_TRUE(shell.running);
+    EXPECT_EQ(dialogs.dialogsShown, (std::vector<std::u16string>{u"New Game", u"New Game"}));
+}
+
+TEST_F(WindowProcedure, PauseAboutAndHighScoresPauseAroundTheirBoxes) {
+    bool pausedInside = false;
+    dialogs.playDialog([&](ScriptedDialog& dialog) {
+        pausedInside = !shell.running;
+        dialog.pressEnter();
+    });
+    window.command(kCommandAbout);
+    EXPECT_TRUE(pausedInside);
+    dialogs.playDialog([](ScriptedDialog& dialog) { dialog.pressEnter(); });
+    window.command(kCommandHighScores);
+    window.command(kCommandPause);
+    EXPECT_EQ(dialogs.dialogsShown, (std::vector<std::u16string>{u"About Zorvagon", u"Dialog"}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, u"Paused... Press OK to continue");
+    EXPECT_EQ(dialogs.messages[0].caption, u"Pause");
+    EXPECT_TRUE(shell.running);
+    EXPECT_FALSE(shell.messageBoxUp);
+}
+
+TEST_F(WindowProcedure, APaintWhilePausedShowsTheWholeBoard) {
+    useBuiltInPieces();
+    startStillGame(Easy);
+    window.sendMessage({MessageKind::Paint});
+    window.sendMessage({MessageKind::MenuOpened});
+    EXPECT_FALSE(shell.running);
+    clearDirtyFlags();
+    window.sendMessage({MessageKind::Paint});
+    // The middle of cell (3, 3) shows its piece, not the blank of a fresh buffer.
+    ASSERT_FALSE(window.shown.isNull());
+    EXPECT_NE(window.shown.pixel(cellX(3), cellY(3)) & 0xFFFFFF, 0xFFFFFFu);
+    window.sendMessage({MessageKind::MenuClosed});
+    EXPECT_TRUE(shell.running);
+}
+
+TEST_F(WindowProcedure, HelpOpensThePageBesideTheGamesFiles) {
+    window.sendMessage({MessageKind::Help});
+    ASSERT_EQ(dialogs.helpShown.size(), 1u);
+    EXPECT_EQ(dialogs.helpShown[0], (root() / "my documents" / "zorv help.htm").u16string());
+    EXPECT_TRUE(shell.running);
+}
+
+} // namespace
