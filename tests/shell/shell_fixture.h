@@ -4,6 +4,7 @@
 
 #include "device_root_fixture.h"
 #include "game/engine/engine_state.h"
+#include "game/shell/game_clock.h"
 #include "game/resources/game_resources.h"
 #include "game/scores/high_score_table.h"
 #include "game/shell/install_directory.h"
