@@ -1,0 +1,106 @@
+// Scanning My Documents and the themes folder for theme files, and the texts they are listed by.
+#include "game/themes/theme_list.h"
+
+#include "platform/device_root.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "theme_format/theme_file.h"
+
+#include <filesystem>
+#include <fstream>
+
+std::vector<ThemeListEntry> themeList;
+
+namespace {
+
+constexpr std::u16string_view kMyDocuments = u"\\my documents";
+
+std::u16string themesFolder() {
+    std::u16string folder;
+    if (themeSettings.installDirectory) {
+        folder = fieldText(themeSettings.installDirectory, kThemePathUnits);
+    }
+    return folder + u"\\zorv themes";
+}
+
+// Cuts a text to fit a field of kThemeListUnits units without splitting a surrogate pair.
+std::u16string fitted(std::u16string text) {
+    if (text.size() > kThemeListUnits - 1) {
+        text.resize(kThemeListUnits - 1);
+        if (!text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+// Appends an entry for each theme file of one folder.
+void scanFolder(std::u16string_view folder, bool inThemesFolder) {
+    for (const std::u16string& name : findFiles(folder, u"*.zpk")) {
+        ThemeListEntry entry;
+        // A name cut to the field would name another file; such a file cannot be listed.
+        if (!setFieldText(entry.fileName, name)) {
+            continue;
+        }
+        readListedThemeName(entry.themeName, name, inThemesFolder);
+        entry.inThemesFolder = inThemesFolder ? 1 : 0;
+        if (!inThemesFolder && File::openForReading(installedThemePath(name))) {
+            entry.alreadyInstalled = 1;
+        }
+        themeList.push_back(entry);
+    }
+}
+
+} // namespace
+
+std::u16string myDocumentsThemePath(std::u16string_view fileName) {
+    std::u16string path(kMyDocuments);
+    path += u'\\';
+    path += fileName;
+    return path;
+}
+
+std::u16string installedThemePath(std::u16string_view fileName) {
+    std::u16string path = themesFolder();
+    path += u'\\';
+    path += fileName;
+    return path;
+}
+
+bool readListedThemeName(char16_t* destination, std::u16string_view fileName, bool inThemesFolder) {
+    setFieldText(destination, kThemeListUnits, u"");
+    const auto path =
+        nativePath(inThemesFolder ? installedThemePath(fileName) : myDocumentsThemePath(fileName));
+    std::error_code error;
+    if (!path || !std::filesystem::is_regular_file(*path, error)) {
+        return false;
+    }
+    std::ifstream in(*path, std::ios::binary);
+    const auto name = in ? readThemeName(in) : std::nullopt;
+    if (!name) {
+        return false;
+    }
+    setFieldText(destination, kThemeListUnits, fitted(*name));
+    return true;
+}
+
+void freeThemeList() {
+    themeList.clear();
+    themeList.shrink_to_fit();
+}
+
+void scanThemes() {
+    freeThemeList();
+    scanFolder(kMyDocuments, false);
+    scanFolder(themesFolder(), true);
+}
+
+std::u16string themeListText(const ThemeListEntry& entry) {
+    const std::u16string_view name = fieldText(entry.themeName);
+    if (entry.inThemesFolder) {
+        return fitted(std::u16string(name));
+    }
+    std::u16string text = entry.alreadyInstalled ? u"UPDATED - " : u"NEW - ";
+    text += name;
+    return fitted(std::move(text));
+}

@@ -1,0 +1,87 @@
+// The theme list dialog: filling the list box, and Done installing and choosing a theme.
+#include "game/themes/theme_list_dialog.h"
+
+#include "game/themes/theme_list.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace {
+
+void clearThemePath() {
+    if (themeSettings.themePath) {
+        setFieldText(themeSettings.themePath, kThemePathUnits, u"");
+    }
+}
+
+// Moves a theme from My Documents into the themes folder. The file in My Documents goes only
+// once its copy is in place, so a failed copy never loses the only copy of the theme.
+void installTheme(std::u16string_view fileName) {
+    if (copyFile(myDocumentsThemePath(fileName), installedThemePath(fileName), true)) {
+        deleteFile(myDocumentsThemePath(fileName));
+    }
+}
+
+} // namespace
+
+DialogTemplate themeListDialogTemplate() {
+    DialogTemplate dialog{
+        kThemeListDialogId, u"Load Zorv Theme", u"MS Sans Serif", 8, 160, 183, {}};
+    dialog.controls.push_back({kThemeListBoxId, ControlKind::ListBox, u"", {7, 7, 146, 150}, {}});
+    dialog.controls.push_back(
+        {kDialogOk, ControlKind::DefaultButton, u"OK", {55, 162, 50, 14}, {}});
+    return dialog;
+}
+
+void ThemeListDialog::initDialog(DialogHandle& dialog) {
+    freeThemeList();
+    scanThemes();
+    dialog.addListItem(kThemeListBoxId, u"The Zorv (Default)");
+    for (const ThemeListEntry& entry : themeList) {
+        dialog.addListItem(kThemeListBoxId, themeListText(entry));
+    }
+}
+
+void ThemeListDialog::done(DialogHandle& dialog) {
+    const int selected = dialog.selectedListItem(kThemeListBoxId);
+    if (selected == 0) {
+        // The reload that follows saves the cleared path when it falls back to the built-in set.
+        clearThemePath();
+    } else if (selected > 0 && static_cast<std::size_t>(selected) <= themeList.size()) {
+        const ThemeListEntry& entry = themeList[static_cast<std::size_t>(selected) - 1];
+        const std::u16string_view fileName = fieldText(entry.fileName);
+        clearThemePath();
+        const std::u16string path = installedThemePath(fileName);
+        // A path too long for the field is left unset, so the built-in set follows.
+        if (themeSettings.themePath && path.size() < kThemePathUnits) {
+            if (!entry.inThemesFolder) {
+                installTheme(fileName);
+            }
+            setFieldText(themeSettings.themePath, kThemePathUnits, path);
+        }
+        if (themeSettings.savePreferences) {
+            themeSettings.savePreferences();
+        }
+    }
+    freeThemeList();
+    dialog.endDialog(kDialogOk);
+}
+
+bool ThemeListDialog::command(DialogHandle& dialog, int id) {
+    if (id == kDialogOk) {
+        done(dialog);
+        return true;
+    }
+    if (id == kDialogCancel) {
+        freeThemeList();
+        dialog.endDialog(kDialogCancel);
+        return true;
+    }
+    return false;
+}
+
+int themeListDialog(DialogHost& dialogs) {
+    ThemeListDialog procedure;
+    const int result = dialogs.runModal(themeListDialogTemplate(), procedure);
+    freeThemeList();
+    return result;
+}
