@@ -4,6 +4,7 @@
 #include "platform/dialog_widgets.h"
 #include "platform/qt_text.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -52,13 +53,25 @@ int showQtMessageBox(const MessageBoxRequest& request, QWidget* owner) {
     return buttonId(box.exec());
 }
 
+namespace {
+
+// A dialog opened from another one belongs to it; otherwise to the program's active window.
+QWidget* currentOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
 int QtDialogHost::runModal(const DialogTemplate& dialog, DialogProcedure& procedure) {
-    TemplateDialog shown(dialog, procedure);
+    TemplateDialog shown(dialog, procedure, currentOwner());
     return shown.exec();
 }
 
 int QtDialogHost::messageBox(const MessageBoxRequest& request) {
-    return showQtMessageBox(request, nullptr);
+    return showQtMessageBox(request, currentOwner());
 }
 
 std::optional<std::u16string> QtDialogHost::askFileName(const FileDialogRequest& request) {

@@ -45,8 +45,9 @@ void PaintedControl::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, paintControl(className_, width(), height()));
 }
 
-TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure)
-    : procedure_(procedure) {
+TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure,
+                               QWidget* owner)
+    : QDialog(owner), procedure_(procedure) {
     setFont(QFont(qText(dialog.fontName), dialog.fontPointSize));
     const DialogBaseUnits units = dialogBaseUnits(font());
     const PixelBox size = dialogUnitsToPixels({0, 0, dialog.width, dialog.height}, units);

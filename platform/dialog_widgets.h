@@ -24,7 +24,9 @@ class PaintedControl : public QWidget {
 
 class TemplateDialog : public QDialog, public DialogHandle {
   public:
-    TemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure);
+    // Centred over its owner when it has one.
+    TemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure,
+                   QWidget* owner = nullptr);
 
     std::u16string itemText(int id) const override;
     void setItemText(int id, std::u16string_view text) override;

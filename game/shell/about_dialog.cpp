@@ -5,19 +5,19 @@
 #include "platform/dialog_host.h"
 
 DialogTemplate aboutTemplate() {
-    DialogTemplate dialog{kAboutDialogId, u"About Zorvagon", u"System", 8, 140, 110, {}};
+    DialogTemplate dialog{kAboutDialogId, u"About Zorvagon", u"System", 8, 160, 110, {}};
     auto add = [&dialog](int id, ControlKind kind, std::u16string text, DialogRect rect) {
         dialog.controls.push_back({id, kind, std::move(text), rect, {}});
     };
     add(kNoControlId, ControlKind::Icon, u":/icons/zorvagon-32.png", {7, 7, 21, 20});
-    add(kNoControlId, ControlKind::Label, u"Zorvagon V 1.5", {36, 12, 97, 10});
+    add(kNoControlId, ControlKind::Label, u"Zorvagon V 1.5", {36, 12, 117, 10});
     add(kNoControlId, ControlKind::CentredLabel, u"Written by the Zorvagon developers",
         {7, 34, 126, 10});
     add(kNoControlId, ControlKind::CentredLabel,
-        u"Questions and ideas are welcome:\nhelp@zorvagon.example", {7, 47, 126, 20});
+        u"Questions and ideas are welcome:\nhelp@zorvagon.example", {7, 47, 146, 20});
     add(kNoControlId, ControlKind::CentredLabel, u"All sound effects are in the public domain",
-        {7, 71, 126, 10});
-    add(kDialogOk, ControlKind::DefaultButton, u"OK", {50, 90, 40, 13});
+        {7, 71, 146, 10});
+    add(kDialogOk, ControlKind::DefaultButton, u"OK", {60, 90, 40, 13});
     return dialog;
 }
 
