@@ -14,6 +14,7 @@
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
 #include "game/shell/sounds.h"
+#include "game/themes/theme_list_dialog.h"
 #include "game/themes/theme_loader.h"
 #include "platform/device_root.h"
 #include "platform/dialog_host.h"
@@ -88,6 +89,9 @@ void newGame() {
 // The game resumes when the main window is activated again as the dialog closes.
 void loadThemeCommand() {
     pauseGame();
+    if (shell.dialogs) {
+        themeListDialog(*shell.dialogs);
+    }
     loadTheme();
 }
 
