@@ -87,10 +87,14 @@ TEST_F(WindowProcedure, TogglesMoveTheirCheckMarkWithoutRedrawing) {
 
 TEST_F(WindowProcedure, TheBoardTakesTheStylusOnlyInAGameAtRestAndRunning) {
     startStillGame(Normal);
+    // With a cell already selected, a refused tap neither moves the selection nor clicks.
     auto refused = [&] {
+        engine.selection = {1, 1};
         sounds.played.clear();
         window.tap(cellX(2), cellY(3));
-        return engine.selection.column == -1 && sounds.played.empty();
+        const bool untouched = engine.selection.column == 1 && sounds.played.empty();
+        engine.selection = {};
+        return untouched;
     };
     engine.demoMode = true;
     EXPECT_TRUE(refused());
