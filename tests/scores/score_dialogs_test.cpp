@@ -1,21 +1,11 @@
 // The high-score dialogs played through the scripted host: levels, names, passwords, friends.
 #include "game/engine/engine_state.h"
+#include "game/scores/score_dialog_ids.h"
 #include "game/scores/score_dialogs.h"
 #include "high_score_fixture.h"
 #include "platform/dialog_scripted.h"
 
 namespace {
-
-enum : int {
-    kNameEdit = 1006,
-    kEasyButton = 1007,
-    kExpertButton = 1009,
-    kLevelLabel = 1010,
-    kFirstPlace = 1011,
-    kAddScore = 1021,
-    kFriendName = 1014,
-    kFriendPassword = 1015,
-};
 
 // A valid legacy password of 0x12345678 on Normal, tag 5.
 const std::u16string kLegacyBig = u"DixU9etQ5%";
@@ -35,10 +25,10 @@ class ScoreDialogTest : public HighScoreTest {
     }
     // Opens the viewer on a level and lets the script act in it, then in Add High Score.
     void addFriend(std::u16string name, std::u16string password) {
-        dialogs.playDialog([](ScriptedDialog& viewer) { viewer.press(kAddScore); });
+        dialogs.playDialog([](ScriptedDialog& viewer) { viewer.press(kAddScoreButton); });
         dialogs.playDialog([=](ScriptedDialog& add) {
-            add.type(kFriendName, name);
-            add.type(kFriendPassword, password);
+            add.type(kFriendNameEdit, name);
+            add.type(kFriendPasswordEdit, password);
             add.pressEnter();
         });
     }
@@ -92,16 +82,16 @@ TEST_F(ScoreDialogTest, ViewerFillsEveryPlaceSwitchesLevelsAndShowsPasswords) {
     std::vector<std::u16string> easyTexts, expertTexts;
     std::u16string labelBefore, labelAfter;
     dialogs.playDialog([&](ScriptedDialog& viewer) {
-        labelBefore = viewer.itemText(kLevelLabel);
+        labelBefore = viewer.itemText(kShownLevelLabel);
         for (int place = 0; place < 10; ++place) {
-            easyTexts.push_back(viewer.itemText(kFirstPlace + place));
+            easyTexts.push_back(viewer.itemText(kFirstPlaceButton + place));
         }
-        viewer.press(kExpertButton);
-        labelAfter = viewer.itemText(kLevelLabel);
+        viewer.press(kShowExpertButton);
+        labelAfter = viewer.itemText(kShownLevelLabel);
         for (int place = 0; place < 10; ++place) {
-            expertTexts.push_back(viewer.itemText(kFirstPlace + place));
+            expertTexts.push_back(viewer.itemText(kFirstPlaceButton + place));
         }
-        viewer.press(kFirstPlace + 9);
+        viewer.press(kFirstPlaceButton + 9);
         viewer.pressEnter();
     });
     EXPECT_EQ(highScoresDialog(dialogs, 0), 1);
@@ -123,13 +113,13 @@ TEST_F(ScoreDialogTest, AFriendsExpertScoreThatBeatsTheTenthGoesToExpert) {
     const std::u16string password = encodePassword(1550, 5, 2);
     std::u16string label;
     dialogs.playDialog([&](ScriptedDialog& viewer) {
-        viewer.press(kAddScore);
-        label = viewer.itemText(kLevelLabel);
+        viewer.press(kAddScoreButton);
+        label = viewer.itemText(kShownLevelLabel);
         viewer.pressEnter();
     });
     dialogs.playDialog([&](ScriptedDialog& add) {
-        add.type(kFriendName, u"friend");
-        add.type(kFriendPassword, password);
+        add.type(kFriendNameEdit, u"friend");
+        add.type(kFriendPasswordEdit, password);
         add.pressEnter();
     });
     highScoresDialog(dialogs, 0);
@@ -157,11 +147,11 @@ TEST_F(ScoreDialogTest, AMistypedPasswordCanBeCorrectedInTheOpenDialog) {
     std::u16string typedName;
     int result = -1;
     dialogs.playDialog([&](ScriptedDialog& add) {
-        add.type(kFriendName, u"pal");
-        add.type(kFriendPassword, password + u"x");
+        add.type(kFriendNameEdit, u"pal");
+        add.type(kFriendPasswordEdit, password + u"x");
         add.pressEnter();
-        typedName = add.itemText(kFriendName);
-        add.type(kFriendPassword, password);
+        typedName = add.itemText(kFriendNameEdit);
+        add.type(kFriendPasswordEdit, password);
         add.pressEnter();
         result = add.result().value_or(-1);
     });
@@ -180,15 +170,15 @@ TEST_F(ScoreDialogTest, EmptyNameOrPasswordOrCancelAddsNothing) {
     for (const auto& [name, typed] :
          {std::pair<std::u16string, std::u16string>{u"", password}, {u"pal", u""}}) {
         dialogs.playDialog([&](ScriptedDialog& add) {
-            add.type(kFriendName, name);
-            add.type(kFriendPassword, typed);
+            add.type(kFriendNameEdit, name);
+            add.type(kFriendPasswordEdit, typed);
             add.pressEnter();
         });
         EXPECT_EQ(addScoreDialog(dialogs), 0);
     }
     dialogs.playDialog([&](ScriptedDialog& add) {
-        add.type(kFriendName, u"pal");
-        add.type(kFriendPassword, password);
+        add.type(kFriendNameEdit, u"pal");
+        add.type(kFriendPasswordEdit, password);
         add.pressEscape();
     });
     EXPECT_EQ(addScoreDialog(dialogs), 0);

@@ -1,5 +1,6 @@
 // A whole game to its end: the boxes in order, the name entry, the table on disk, the password.
 #include "game/scores/password_codec.h"
+#include "game/scores/score_dialog_ids.h"
 #include "shell_fixture.h"
 
 #include <cstring>
@@ -7,9 +8,6 @@
 namespace {
 
 using GameOver = ShellTest;
-
-constexpr int kNameEdit = 1006;
-constexpr int kFirstPlace = 1011;
 
 // A file record: the name field (31 units) then the password field (20), UTF-16LE.
 std::u16string fieldOnDisk(const std::string& file, std::size_t offset, std::size_t units) {
@@ -34,8 +32,8 @@ TEST_F(GameOver, AGameWithoutMovesEndsWithItsBoxesTheEntryAndThePassword) {
         entry.pressEnter();
     });
     dialogs.playDialog([&](ScriptedDialog& viewer) {
-        passwordInViewer = viewer.itemText(kFirstPlace);
-        viewer.press(kFirstPlace);
+        passwordInViewer = viewer.itemText(kFirstPlaceButton);
+        viewer.press(kFirstPlaceButton);
         viewer.pressEnter();
     });
     resumeGame();
