@@ -1,0 +1,76 @@
+// Game → Load Theme...: the list, the installed theme, and the board drawn with its pieces.
+#include "game/render/piece_art.h"
+#include "game/themes/theme_list_dialog.h"
+#include "game/themes/theme_loader.h"
+#include "game/themes/theme_settings.h"
+#include "platform/text.h"
+#include "shell_fixture.h"
+#include "theme_format/theme_file.h"
+
+#include <QColor>
+
+namespace {
+
+class LoadThemeCommand : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        themeSettings = {preferences.themePath, shell.installDirectory, savePreferences};
+        std::filesystem::create_directories(root() / "my documents" / "zorv themes");
+        loadTheme();
+    }
+    // A theme of seven plain squares, piece kind k in the colour of `colours[k]`.
+    void writeTheme(const std::filesystem::path& file) {
+        const Qt::GlobalColor colours[7] = {Qt::red,     Qt::green,  Qt::blue,   Qt::cyan,
+                                            Qt::magenta, Qt::yellow, Qt::darkRed};
+        std::filesystem::path sources[kThemeRecordCount];
+        for (std::size_t kind = 0; kind < kThemeRecordCount; ++kind) {
+            QImage square(28, 28, QImage::Format_RGB32);
+            square.fill(colours[kind]);
+            sources[kind] = root() / ("piece" + std::to_string(kind) + ".bmp");
+            ASSERT_TRUE(square.save(QString::fromStdString(sources[kind].string()), "BMP"));
+        }
+        ASSERT_TRUE(writeThemeFile(
+            file, "Squares",
+            [](std::string_view text) { return std::u16string(text.begin(), text.end()); },
+            sources));
+    }
+    static QRgb pieceColour(int kind) {
+        return pieceArt.pieces[std::size_t(kind)]->image().pixel(14, 14) & 0xFFFFFF;
+    }
+};
+
+TEST_F(LoadThemeCommand, ANewThemeIsInstalledAndItsPiecesAreDrawn) {
+    writeTheme(root() / "my documents" / "Squares.zpk");
+    dialogs.playDialog([](ScriptedDialog& list) {
+        list.selectListItem(kThemeListBoxId, 1);
+        list.pressEnter();
+    });
+    window.command(kCommandLoadTheme);
+
+    EXPECT_EQ(dialogs.dialogsShown, std::vector<std::u16string>{u"Load Zorv Theme"});
+    EXPECT_EQ(std::u16string(preferences.themePath), u"\\my documents\\zorv themes\\Squares.zpk");
+    EXPECT_TRUE(std::filesystem::exists(root() / "my documents" / "zorv themes" / "Squares.zpk"));
+    EXPECT_FALSE(std::filesystem::exists(root() / "my documents" / "Squares.zpk"));
+    EXPECT_EQ(pieceColour(0), 0xFF0000u);
+    EXPECT_EQ(pieceColour(2), 0x0000FFu);
+}
+
+TEST_F(LoadThemeCommand, TheDefaultEntryBringsTheBuiltInPiecesBack) {
+    writeTheme(root() / "my documents" / "zorv themes" / "Squares.zpk");
+    setFieldText(preferences.themePath, u"\\my documents\\zorv themes\\Squares.zpk");
+    loadTheme();
+    ASSERT_EQ(pieceColour(0), 0xFF0000u);
+
+    dialogs.playDialog([](ScriptedDialog& list) {
+        list.selectListItem(kThemeListBoxId, 0);
+        list.pressEnter();
+    });
+    window.command(kCommandLoadTheme);
+    EXPECT_EQ(std::u16string(preferences.themePath), u"");
+    EXPECT_NE(pieceColour(0), 0xFF0000u);
+    // The reload saved the cleared path.
+    EXPECT_EQ(readFile("my documents/zorv.prf").substr(12, 2), std::string("\0\0", 2));
+}
+
+} // namespace
