@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -46,8 +47,9 @@ class MainWindow::ClientArea final : public QWidget {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
+        owner_->paintRegion_ = event->region();
         owner_->paintClient(painter);
     }
     void mousePressEvent(QMouseEvent* event) override {
@@ -94,9 +96,21 @@ void MainWindow::invalidate() {
     client_->update();
 }
 
+void MainWindow::invalidateArea(const PixelRect& area) {
+    if (!area.empty())
+        client_->update(area.left, area.top, area.width(), area.height());
+}
+
 void MainWindow::present(const Surface& buffer) {
-    if (painter_ && buffer.valid())
-        painter_->drawImage(0, 0, buffer.image());
+    if (!painter_ || !buffer.valid())
+        return;
+    // Only the painted part is copied: most frames change a few cells of the board.
+    const QRect whole = buffer.image().rect();
+    for (const QRect& part : paintRegion_) {
+        const QRect area = part & whole;
+        if (!area.isEmpty())
+            painter_->drawImage(area.topLeft(), buffer.image(), area);
+    }
 }
 
 bool MainWindow::sendMessage(const WindowMessage& message) {

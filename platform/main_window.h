@@ -4,6 +4,7 @@
 #include "platform/frame_timer.h"
 #include "platform/window.h"
 
+#include <QRegion>
 #include <QWidget>
 #include <memory>
 
@@ -21,6 +22,7 @@ class MainWindow final : public QWidget, public Window {
 
     PixelSize clientSize() const override;
     void invalidate() override;
+    void invalidateArea(const PixelRect& area) override;
     void present(const Surface& buffer) override;
     bool sendMessage(const WindowMessage& message) override;
     void activate() override;
@@ -62,6 +64,8 @@ class MainWindow final : public QWidget, public Window {
     QMenuBar* menuBar_ = nullptr;
     std::unique_ptr<QtMenuBar> menus_;
     QPainter* painter_ = nullptr;
+    // The part of the client area the current paint covers.
+    QRegion paintRegion_;
     FrameTimer frames_;
     bool destroyed_ = false;
 };

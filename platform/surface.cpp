@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -36,6 +37,19 @@ Qt::Alignment qtAlignment(unsigned align) {
     return result | Qt::AlignTop;
 }
 
+// The smallest rectangle around the pixels an operation actually altered.
+struct WrittenArea {
+    PixelRect area;
+    void add(int left, int y, int right) {
+        if (area.empty()) {
+            area = {left, y, right, y + 1};
+            return;
+        }
+        area = {std::min(area.left, left), std::min(area.top, y), std::max(area.right, right),
+                std::max(area.bottom, y + 1)};
+    }
+};
+
 } // namespace
 
 Surface::Surface(int width, int height) {
@@ -48,18 +62,124 @@ Surface::Surface(int width, int height) {
     font_.setPixelSize(11);
 }
 
-void Surface::fillRect(const PixelRect& rect, Colour colour) {
-    const PixelRect area = clipped(rect, width(), height());
-    const QRgb value = qtColour(colour);
-    for (int y = area.top; y < area.bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(row + area.left, row + std::max(area.left, area.right), value);
-    }
+void Surface::setTracking(bool on) {
+    tracking_ = on;
+    touched_.clear();
 }
 
-void Surface::plot(int x, int y) {
-    if (x >= 0 && y >= 0 && x < width() && y < height())
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qtColour(blackColour);
+void Surface::touch(const PixelRect& area) {
+    if (!tracking_) {
+        return;
+    }
+    const PixelRect inside = clipped(area, width(), height());
+    if (inside.empty()) {
+        return;
+    }
+    // A frame notes a few dozen areas; should nobody collect them, their count stays bounded.
+    if (touched_.size() >= 1024) {
+        PixelRect all = inside;
+        for (const PixelRect& r : touched_) {
+            all = {std::min(all.left, r.left), std::min(all.top, r.top),
+                   std::max(all.right, r.right), std::max(all.bottom, r.bottom)};
+        }
+        touched_.assign(1, all);
+        return;
+    }
+    touched_.push_back(inside);
+}
+
+std::vector<PixelRect> Surface::takeTouchedAreas() {
+    std::vector<PixelRect> areas;
+    areas.swap(touched_);
+    return areas;
+}
+
+PixelRect Surface::copyChangesTo(Surface& shown, const PixelRect& area) const {
+    if (!valid() || shown.width() != width() || shown.height() != height()) {
+        return {};
+    }
+    const PixelRect inside = clipped(area, width(), height());
+    if (inside.empty()) {
+        return {};
+    }
+    PixelRect changed{inside.right, inside.bottom, inside.left, inside.top};
+    for (int y = inside.top; y < inside.bottom; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        const auto* to = reinterpret_cast<const QRgb*>(shown.image_.constScanLine(y));
+        if (std::memcmp(from + inside.left, to + inside.left,
+                        std::size_t(inside.width()) * sizeof(QRgb)) == 0) {
+            continue;
+        }
+        int first = inside.left;
+        while (first < inside.right && from[first] == to[first]) {
+            ++first;
+        }
+        if (first == inside.right) {
+            continue;
+        }
+        int last = inside.right - 1;
+        while (from[last] == to[last]) {
+            --last;
+        }
+        auto* target = reinterpret_cast<QRgb*>(shown.image_.scanLine(y));
+        std::copy(from + first, from + last + 1, target + first);
+        changed = {std::min(changed.left, first), std::min(changed.top, y),
+                   std::max(changed.right, last + 1), y + 1};
+    }
+    return changed.empty() ? PixelRect{} : changed;
+}
+
+Surface Surface::copyOfArea(const PixelRect& area) const {
+    const PixelRect inside = clipped(area, width(), height());
+    Surface part(0, 0);
+    if (!inside.empty() && valid()) {
+        part.image_ = image_.copy(inside.left, inside.top, inside.width(), inside.height());
+    }
+    return part;
+}
+
+bool Surface::holds(const Surface& part, int left, int top) const {
+    if (!part.valid() || !valid() || left < 0 || top < 0 || part.width() > width() - left ||
+        part.height() > height() - top) {
+        return false;
+    }
+    const std::size_t rowBytes = std::size_t(part.width()) * sizeof(QRgb);
+    for (int y = 0; y < part.height(); ++y) {
+        const auto* mine = reinterpret_cast<const QRgb*>(image_.constScanLine(top + y)) + left;
+        if (std::memcmp(mine, part.image_.constScanLine(y), rowBytes) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Surface::fillRect(const PixelRect& rect, Colour colour) {
+    const PixelRect area = clipped(rect, width(), height());
+    if (area.empty()) {
+        return;
+    }
+    // Rows that already hold the colour are left alone, so that they need no comparing later.
+    const QRgb value = qtColour(colour);
+    WrittenArea written;
+    for (int y = area.top; y < area.bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        if (std::any_of(row + area.left, row + area.right,
+                        [value](QRgb p) { return p != value; })) {
+            std::fill(row + area.left, row + area.right, value);
+            written.add(area.left, y, area.right);
+        }
+    }
+    touch(written.area);
+}
+
+bool Surface::plot(int x, int y) {
+    if (x < 0 || y < 0 || x >= width() || y >= height())
+        return false;
+    QRgb& pixel = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
+    if (pixel == qtColour(blackColour))
+        return false;
+    pixel = qtColour(blackColour);
+    return true;
 }
 
 // Bresenham from `from` up to, not including, `to`.
@@ -69,10 +189,13 @@ void Surface::line(PixelPoint from, PixelPoint to) {
     const int stepX = from.x < to.x ? 1 : -1;
     const int stepY = from.y < to.y ? 1 : -1;
     std::int64_t error = dx + dy;
+    WrittenArea written;
     int x = from.x;
     int y = from.y;
     while (x != to.x || y != to.y) {
-        plot(x, y);
+        if (plot(x, y)) {
+            written.add(x, y, x + 1);
+        }
         const std::int64_t twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -83,6 +206,7 @@ void Surface::line(PixelPoint from, PixelPoint to) {
             y += stepY;
         }
     }
+    touch(written.area);
 }
 
 void Surface::polyline(std::span<const PixelPoint> points) {
@@ -94,18 +218,37 @@ void Surface::copyImage(const QImage& source, const PixelRect& dest, bool whiteT
     if (source.isNull() || dest.empty() || !valid())
         return;
     const PixelRect area = clipped(dest, width(), height());
+    if (area.empty())
+        return;
     const std::int64_t sourceWidth = source.width();
     const std::int64_t sourceHeight = source.height();
+    // The source column of each target column, worked out once for all rows.
+    std::vector<int> sourceX(std::size_t(area.width()));
+    for (int x = area.left; x < area.right; ++x)
+        sourceX[std::size_t(x - area.left)] =
+            int((x - std::int64_t(dest.left)) * sourceWidth / dest.width());
+    WrittenArea written;
     for (int y = area.top; y < area.bottom; ++y) {
         const int sourceY = int((y - std::int64_t(dest.top)) * sourceHeight / dest.height());
         const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sourceY));
         auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        int first = area.right;
+        int last = area.left - 1;
         for (int x = area.left; x < area.right; ++x) {
-            const QRgb value = from[(x - std::int64_t(dest.left)) * sourceWidth / dest.width()];
-            if (!whiteTransparent || (value & pureWhite) != pureWhite)
-                to[x] = value | 0xFF000000u;
+            const QRgb value = from[sourceX[std::size_t(x - area.left)]];
+            if (whiteTransparent && (value & pureWhite) == pureWhite)
+                continue;
+            const QRgb opaque = value | 0xFF000000u;
+            if (to[x] != opaque) {
+                to[x] = opaque;
+                first = std::min(first, x);
+                last = x;
+            }
         }
+        if (first <= last)
+            written.add(first, y, last + 1);
     }
+    touch(written.area);
 }
 
 void Surface::stretchCopy(const Bitmap& source, const PixelRect& dest) {
@@ -133,6 +276,7 @@ void Surface::drawText(const PixelRect& rect, std::u16string_view text, unsigned
     painter.setFont(font_);
     painter.setPen(QColor(qtColour(colour)));
     const QRect box(rect.left, rect.top, rect.width(), rect.height());
+    touch(rect);
     painter.setClipRect(box);
     const QString line = QString::fromUtf16(text.data(), qsizetype(text.size()));
     painter.drawText(box, int(qtAlignment(align) | Qt::TextSingleLine), line);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <span>
 #include <string_view>
+#include <vector>
 
 class Bitmap;
 
@@ -49,11 +50,30 @@ class Surface {
     Colour pixel(int x, int y) const;
     const QImage& image() const { return image_; }
 
+    // The pixels of an area (clipped to the surface) as a surface of their own; not valid()
+    // when nothing of the area lies on this surface.
+    Surface copyOfArea(const PixelRect& area) const;
+    // Whether the pixels with this top-left corner are exactly those of `part`.
+    bool holds(const Surface& part, int left, int top) const;
+
+    // While tracking, every drawing operation notes the area it may have written, so that only
+    // those areas need comparing with what the screen shows.
+    void setTracking(bool on);
+    // The noted areas since the last call, clipped to the surface, in drawing order.
+    std::vector<PixelRect> takeTouchedAreas();
+    // Makes `shown` (a surface of the same size) equal to this one inside `area`, and returns
+    // the smallest rectangle holding every pixel that differed there (empty when none did).
+    PixelRect copyChangesTo(Surface& shown, const PixelRect& area) const;
+
   private:
+    void touch(const PixelRect& area);
     void copyImage(const QImage& source, const PixelRect& dest, bool whiteTransparent);
-    void plot(int x, int y);
+    // Whether the pixel changed.
+    bool plot(int x, int y);
     void line(PixelPoint from, PixelPoint to);
 
     QImage image_;
     QFont font_;
+    bool tracking_ = false;
+    std::vector<PixelRect> touched_;
 };

@@ -19,6 +19,8 @@ class Window {
     virtual PixelSize clientSize() const = 0;
     // Schedules a paint of the whole client area, without erasing it first.
     virtual void invalidate() = 0;
+    // Schedules a paint of part of the client area; a window may paint more than asked.
+    virtual void invalidateArea(const PixelRect&) { invalidate(); }
     // Inside a Paint message: copies the buffer to the client area at (0, 0), unchanged.
     virtual void present(const Surface& buffer) = 0;
     // Hands a message to the window procedure at once and returns its answer.

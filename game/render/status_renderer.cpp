@@ -3,7 +3,10 @@
 
 #include "platform/text.h"
 
+#include <algorithm>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,6 +25,31 @@ PixelRect effectRect(const Scale& scale, int column, int row) {
 int sparkleSlot(std::uint32_t ticks) {
     return ticks <= 1 ? 0 : ticks <= 3 ? 1 : ticks <= 6 ? 2 : -1;
 }
+
+struct StatusText {
+    std::u16string text;
+    unsigned align = 0;
+    Colour colour = blackColour;
+    bool operator==(const StatusText&) const = default;
+};
+
+// What the status line shows: its place, its font size and its texts in drawing order.
+struct StatusLineLook {
+    PixelRect line;
+    int fontPixels = 0;
+    std::vector<StatusText> texts;
+    bool operator==(const StatusLineLook& other) const {
+        return line.left == other.line.left && line.top == other.line.top &&
+               line.right == other.line.right && line.bottom == other.line.bottom &&
+               fontPixels == other.fontPixels && texts == other.texts;
+    }
+};
+
+// The last status line drawn, with the pixels it left in its rectangle.
+struct DrawnStatusLine {
+    StatusLineLook look;
+    Surface pixels{0, 0};
+};
 
 // Black digits with a near-white outline on white: four halo copies, each shifted one pixel.
 Surface composePopup(std::u16string_view text) {
@@ -83,26 +111,43 @@ void drawTimeBar(Surface& target, const Scale& scale, const EngineState& state) 
 
 void drawStatusLine(Surface& target, const Scale& scale, const EngineState& state,
                     const RenderOptions& options) {
-    const PixelRect line{int(10 * scale.x), int(245 * scale.y), int(230 * scale.x),
-                         int(259 * scale.y)};
-    target.fillRect(line, whiteColour);
-    target.setFontPixelSize(std::max(1, int(11 * scale.y)));
+    StatusLineLook look;
+    look.line = {int(10 * scale.x), int(245 * scale.y), int(230 * scale.x), int(259 * scale.y)};
+    look.fontPixels = std::max(1, int(11 * scale.y));
     constexpr unsigned bottom = TextAlign::Bottom;
     if (state.demoMode) {
-        target.drawText(line, u"demo mode - game->new to start", TextAlign::Centre | bottom,
-                        blackColour);
+        look.texts.push_back(
+            {u"demo mode - game->new to start", TextAlign::Centre | bottom, blackColour});
+    } else if (!options.showTurnScore) {
+        look.texts.push_back(
+            {numbered("Score: ", state.score), TextAlign::Centre | bottom, blackColour});
+    } else {
+        look.texts.push_back(
+            {numbered("Score: ", state.score), TextAlign::Left | bottom, blackColour});
+        if (state.turnScoreVisible && state.turnScore != 0) {
+            look.texts.push_back({numbered("This Turn: ", state.turnScore),
+                                  TextAlign::Right | bottom, kTurnScoreBlue});
+        }
+    }
+    target.setFontPixelSize(look.fontPixels);
+    // Laying out text is the dearest part of a frame: when the target still holds this very
+    // line, drawing it again would change no pixel.
+    // Kept for the program's life: Qt objects must not outlive the application at exit.
+    static DrawnStatusLine& drawn = *new DrawnStatusLine;
+    const PixelRect inside{std::max(look.line.left, 0), std::max(look.line.top, 0),
+                           std::min(look.line.right, target.width()),
+                           std::min(look.line.bottom, target.height())};
+    if (drawn.look == look && drawn.pixels.width() == inside.width() &&
+        drawn.pixels.height() == inside.height() &&
+        target.holds(drawn.pixels, inside.left, inside.top)) {
         return;
     }
-    const std::u16string score = numbered("Score: ", state.score);
-    if (!options.showTurnScore) {
-        target.drawText(line, score, TextAlign::Centre | bottom, blackColour);
-        return;
+    target.fillRect(look.line, whiteColour);
+    for (const StatusText& text : look.texts) {
+        target.drawText(look.line, text.text, text.align, text.colour);
     }
-    target.drawText(line, score, TextAlign::Left | bottom, blackColour);
-    if (state.turnScoreVisible && state.turnScore != 0) {
-        target.drawText(line, numbered("This Turn: ", state.turnScore), TextAlign::Right | bottom,
-                        kTurnScoreBlue);
-    }
+    drawn.look = std::move(look);
+    drawn.pixels = target.copyOfArea(inside);
 }
 
 void drawEffects(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,
@@ -117,8 +162,18 @@ void drawEffects(Surface& target, const Scale& scale, const EngineState& state, 
                                                effectRect(scale, sparkle.column, sparkle.row));
         }
     }
+    // A pop-up's picture depends on its text alone, and composing it draws text five times.
+    static auto& composed = *new std::map<std::u16string, Surface>;
     for (const ScorePopup& popup : state.popups) {
-        target.stretchCopyWhiteTransparent(composePopup(popupText(popup.points)),
+        std::u16string text = popupText(popup.points);
+        auto found = composed.find(text);
+        if (found == composed.end()) {
+            if (composed.size() >= 64) {
+                composed.clear();
+            }
+            found = composed.emplace(text, composePopup(text)).first;
+        }
+        target.stretchCopyWhiteTransparent(found->second,
                                            effectRect(scale, popup.column, popup.row));
     }
 }

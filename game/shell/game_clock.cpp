@@ -49,6 +49,7 @@ void frameTick() {
     shell.lastTick = tickCount();
     runFrame(engine, shell.lastTick - shell.previousTick);
     if (shell.mainWindow) {
-        shell.mainWindow->invalidate();
+        // Drawn now, so that a frame that changes no pixel costs no paint at all.
+        drawFrameAndInvalidate(*shell.mainWindow);
     }
 }

@@ -12,6 +12,8 @@
 namespace {
 
 BackBuffer backBuffer;
+// Set when an engine frame's drawing is in the buffer and awaits its paint.
+bool frameDrawn = false;
 
 RenderOptions currentOptions() {
     RenderOptions options;
@@ -23,12 +25,10 @@ RenderOptions currentOptions() {
     return options;
 }
 
-} // namespace
-
-void paintWindow(Window& window) {
-    const PixelSize client = window.clientSize();
+// Draws the frame; null when the client area is empty.
+Surface* drawIntoBuffer(PixelSize client) {
     if (client.width <= 0 || client.height <= 0) {
-        return;
+        return nullptr;
     }
     Surface* buffer = backBuffer.forClient(client.width, client.height);
     if (!buffer) {
@@ -41,9 +41,48 @@ void paintWindow(Window& window) {
     }
     drawFrame(*buffer, scaleForClient(client.width, client.height), engine, pieceArt,
               currentOptions());
+    return buffer;
+}
+
+void invalidateChanges(Window& window) {
+    for (const PixelRect& area : backBuffer.takeChanges()) {
+        window.invalidateArea(area);
+    }
+}
+
+} // namespace
+
+void paintWindow(Window& window) {
+    const PixelSize client = window.clientSize();
+    Surface* buffer = nullptr;
+    if (frameDrawn) {
+        buffer = backBuffer.forClient(client.width, client.height);
+        frameDrawn = false;
+        if (backBuffer.madeAnew()) {
+            buffer = nullptr;
+        }
+    }
+    if (!buffer) {
+        buffer = drawIntoBuffer(client);
+        if (!buffer) {
+            return;
+        }
+        // The paint may cover less than this drawing changed (an uncovered corner): the rest
+        // is painted next.
+        invalidateChanges(window);
+    }
     window.present(*buffer);
+}
+
+void drawFrameAndInvalidate(Window& window) {
+    if (!drawIntoBuffer(window.clientSize())) {
+        return;
+    }
+    frameDrawn = true;
+    invalidateChanges(window);
 }
 
 void releaseBackBuffer() {
     backBuffer.release();
+    frameDrawn = false;
 }

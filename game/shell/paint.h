@@ -3,6 +3,11 @@
 
 class Window;
 
+// Draws the frame into the back buffer, presents it, and asks for a paint of whatever a
+// drawing outside this paint changed.
 void paintWindow(Window& window);
+// Draws the frame after an engine frame and asks the window to paint only the areas whose
+// pixels changed, nothing when none did; the paint that follows then just presents.
+void drawFrameAndInvalidate(Window& window);
 // Forgets the back buffer; the next paint starts from a fresh, white one.
 void releaseBackBuffer();

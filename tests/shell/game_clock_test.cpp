@@ -1,5 +1,6 @@
 // The frame clock: measured, wrap-safe time; pauses that hand the engine nothing; the stylus guard.
 #include "game/engine/engine_state.h"
+#include "game/render/status_renderer.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/shell_state.h"
 #include "game/shell/window_procedure.h"
@@ -8,7 +9,9 @@
 #include "platform/tick_count.h"
 #include "platform/window.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -17,7 +20,11 @@ class CountingWindow final : public Window {
   public:
     PixelSize clientSize() const override { return {240, 294}; }
     void invalidate() override { ++invalidations; }
-    void present(const Surface&) override {}
+    void invalidateArea(const PixelRect& area) override {
+        ++invalidations;
+        areas.push_back(area);
+    }
+    void present(const Surface& buffer) override { shown = buffer.image().copy(); }
     bool sendMessage(const WindowMessage& message) override {
         return mainWindowProc(*this, message);
     }
@@ -32,6 +39,8 @@ class CountingWindow final : public Window {
     void destroyMenuBar() override {}
 
     int invalidations = 0;
+    std::vector<PixelRect> areas;
+    QImage shown;
     bool frames = false;
     bool closed = false;
 };
@@ -72,7 +81,33 @@ TEST_F(GameClock, EachFrameHandsTheEngineTheMeasuredTime) {
     frameAt(1016);
     frameAt(1050);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 50);
-    EXPECT_EQ(window.invalidations, 2);
+    // The first frame draws the whole window; the second moves no pixel of it.
+    EXPECT_EQ(window.invalidations, 1);
+}
+
+TEST_F(GameClock, AFramePaintsOnlyWhatItChangedAndThePaintShowsIt) {
+    setTestClock(1000);
+    resumeGame();
+    frameAt(1016);
+    window.areas.clear();
+    frameAt(1032);
+    EXPECT_TRUE(window.areas.empty());
+
+    // Ten seconds less on the clock shorten the time bar, and only the time bar is painted.
+    engine.timeLeftMs -= 10000;
+    frameAt(1048);
+    ASSERT_FALSE(window.areas.empty());
+    for (const PixelRect& area : window.areas) {
+        EXPECT_GE(area.left, 10);
+        EXPECT_LE(area.right, 231);
+        EXPECT_GE(area.top, 260);
+        EXPECT_LE(area.bottom, 266);
+    }
+    window.sendMessage({MessageKind::Paint});
+    ASSERT_FALSE(window.shown.isNull());
+    const int right = timeBarRight(engine.timeLeftMs);
+    EXPECT_EQ(window.shown.pixel(right + 2, 262), qRgb(0, 0, 0));
+    EXPECT_EQ(window.shown.pixel(right - 2, 262), qRgb(255, 255, 255));
 }
 
 TEST_F(GameClock, APauseOfAnyLengthHandsTheEngineNoTime) {
