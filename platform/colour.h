@@ -37,7 +37,20 @@ struct PixelRect {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool empty() const { return right <= left || bottom <= top; }
+    bool operator==(const PixelRect&) const = default;
 };
+
+// The smallest rectangle holding both; an empty one adds nothing.
+inline PixelRect unite(const PixelRect& a, const PixelRect& b) {
+    if (a.empty()) {
+        return b;
+    }
+    if (b.empty()) {
+        return a;
+    }
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
 
 struct PixelSize {
     int width = 0;

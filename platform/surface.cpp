@@ -40,14 +40,7 @@ Qt::Alignment qtAlignment(unsigned align) {
 // The smallest rectangle around the pixels an operation actually altered.
 struct WrittenArea {
     PixelRect area;
-    void add(int left, int y, int right) {
-        if (area.empty()) {
-            area = {left, y, right, y + 1};
-            return;
-        }
-        area = {std::min(area.left, left), std::min(area.top, y), std::max(area.right, right),
-                std::max(area.bottom, y + 1)};
-    }
+    void add(int left, int y, int right) { area = unite(area, {left, y, right, y + 1}); }
 };
 
 } // namespace
@@ -78,9 +71,8 @@ void Surface::touch(const PixelRect& area) {
     // A frame notes a few dozen areas; should nobody collect them, their count stays bounded.
     if (touched_.size() >= 1024) {
         PixelRect all = inside;
-        for (const PixelRect& r : touched_) {
-            all = {std::min(all.left, r.left), std::min(all.top, r.top),
-                   std::max(all.right, r.right), std::max(all.bottom, r.bottom)};
+        for (const PixelRect& noted : touched_) {
+            all = unite(all, noted);
         }
         touched_.assign(1, all);
         return;
@@ -102,7 +94,7 @@ PixelRect Surface::copyChangesTo(Surface& shown, const PixelRect& area) const {
     if (inside.empty()) {
         return {};
     }
-    PixelRect changed{inside.right, inside.bottom, inside.left, inside.top};
+    PixelRect changed;
     for (int y = inside.top; y < inside.bottom; ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
         const auto* to = reinterpret_cast<const QRgb*>(shown.image_.constScanLine(y));
@@ -123,10 +115,9 @@ PixelRect Surface::copyChangesTo(Surface& shown, const PixelRect& area) const {
         }
         auto* target = reinterpret_cast<QRgb*>(shown.image_.scanLine(y));
         std::copy(from + first, from + last + 1, target + first);
-        changed = {std::min(changed.left, first), std::min(changed.top, y),
-                   std::max(changed.right, last + 1), y + 1};
+        changed = unite(changed, {first, y, last + 1, y + 1});
     }
-    return changed.empty() ? PixelRect{} : changed;
+    return changed;
 }
 
 Surface Surface::copyOfArea(const PixelRect& area) const {

@@ -28,7 +28,6 @@ Surface* BackBuffer::forClient(int width, int height) {
         surface_.emplace(width, height);
         surface_->setTracking(true);
         shown_.reset();
-        allChanged_ = true;
     }
     return surface_->valid() ? &*surface_ : nullptr;
 }
@@ -43,8 +42,7 @@ std::vector<PixelRect> BackBuffer::takeChanges() {
         return {};
     }
     std::vector<PixelRect> touched = surface_->takeTouchedAreas();
-    if (allChanged_ || !shown_) {
-        allChanged_ = false;
+    if (!shown_) {
         const PixelRect whole{0, 0, surface_->width(), surface_->height()};
         shown_.emplace(whole.right, whole.bottom);
         if (shown_->valid()) {

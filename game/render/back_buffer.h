@@ -24,5 +24,4 @@ class BackBuffer {
     // A copy of what the window shows, to tell which drawn pixels changed.
     std::optional<Surface> shown_;
     bool madeAnew_ = false;
-    bool allChanged_ = false;
 };

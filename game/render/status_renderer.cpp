@@ -38,11 +38,7 @@ struct StatusLineLook {
     PixelRect line;
     int fontPixels = 0;
     std::vector<StatusText> texts;
-    bool operator==(const StatusLineLook& other) const {
-        return line.left == other.line.left && line.top == other.line.top &&
-               line.right == other.line.right && line.bottom == other.line.bottom &&
-               fontPixels == other.fontPixels && texts == other.texts;
-    }
+    bool operator==(const StatusLineLook&) const = default;
 };
 
 // The last status line drawn, with the pixels it left in its rectangle.

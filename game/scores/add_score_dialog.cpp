@@ -4,6 +4,7 @@
 #include "game/scores/score_dialog_ids.h"
 #include "game/scores/score_dialogs.h"
 #include "platform/dialog_host.h"
+#include "platform/text.h"
 
 #include <string>
 
@@ -25,9 +26,8 @@ std::u16string storedPassword(std::u16string_view typed, PasswordContent& conten
 }
 
 std::u16string notGoodEnoughText(const PasswordContent& content) {
-    const std::string score = std::to_string(static_cast<std::int32_t>(content.score));
     std::u16string text = u"The password is valid.  Unfortunately, your score of ";
-    text.append(score.begin(), score.end());
+    text += utf16FromUtf8(std::to_string(static_cast<std::int32_t>(content.score)));
     text += u" on the ";
     text += levelName(content.level);
     text += u" difficulty level is not a high score on this machine.";

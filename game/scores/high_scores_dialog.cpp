@@ -9,17 +9,12 @@
 
 namespace {
 
-std::u16string decimal(std::uint32_t value) {
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
-}
-
 // "%i. %s\n%u": the place from 1, the name, and on a second line the score.
 std::u16string placeText(int level, int place) {
-    std::u16string text = decimal(std::uint32_t(place + 1)) + u". ";
+    std::u16string text = utf16FromUtf8(std::to_string(place + 1) + ". ");
     text += fieldText(highScores.entries[level][place].name);
     text += u'\n';
-    text += decimal(entryScore(level, place));
+    text += utf16FromUtf8(std::to_string(entryScore(level, place)));
     return text;
 }
 

@@ -58,14 +58,22 @@ void handleStylus(Window& window, const WindowMessage& message) {
     }
 }
 
-void showHelp() {
+// Shows a dialog, message box or page with the game paused around it; without a dialog host
+// nothing is shown.
+template <typename Show> void withGamePaused(Show show) {
     pauseGame();
     if (shell.dialogs) {
-        if (const auto path = nativePath(installPath(u"zorv help.htm"))) {
-            shell.dialogs->showHelp(path->u16string());
-        }
+        show(*shell.dialogs);
     }
     resumeGame();
+}
+
+void showHelp() {
+    withGamePaused([](DialogHost& dialogs) {
+        if (const auto path = nativePath(installPath(u"zorv help.htm"))) {
+            dialogs.showHelp(path->u16string());
+        }
+    });
 }
 
 bool isColour(int id) {
@@ -75,7 +83,7 @@ bool isSpeed(int id) {
     return id >= kSpeedNormal && id <= kSpeedInstant;
 }
 
-// The commands that show a dialog pause the game around it.
+// A dialog that cannot be shown counts as a choice, not as Cancel: a new game is dealt.
 void newGame() {
     pauseGame();
     const int chosen = shell.dialogs ? newGameDialog(*shell.dialogs, engine) : 0;
@@ -95,31 +103,15 @@ void loadThemeCommand() {
     loadTheme();
 }
 
-void showHighScores() {
-    pauseGame();
-    if (shell.dialogs) {
-        highScoresDialog(*shell.dialogs, engine.level);
-    }
-    resumeGame();
-}
-
-void showAbout() {
-    pauseGame();
-    if (shell.dialogs) {
-        aboutDialog(*shell.dialogs);
-    }
-    resumeGame();
-}
-
 bool handleCommand(Window& window, int id) {
     if (id == kCommandNew) {
         newGame();
     } else if (id == kCommandLoadTheme) {
         loadThemeCommand();
     } else if (id == kCommandHighScores) {
-        showHighScores();
+        withGamePaused([](DialogHost& dialogs) { highScoresDialog(dialogs, engine.level); });
     } else if (id == kCommandAbout) {
-        showAbout();
+        withGamePaused([](DialogHost& dialogs) { aboutDialog(dialogs); });
     } else if (id == kCommandQuit || id == kCommandQuitKey) {
         window.sendMessage({MessageKind::Activate, 0, Activation::Deactivated});
         window.close();
