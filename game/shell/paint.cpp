@@ -36,7 +36,7 @@ Surface* drawIntoBuffer(PixelSize client) {
     }
     // A fresh buffer is white: every cell must be drawn into it, or a paint while paused (a
     // menu open, a dialog up) would show a board of blank squares.
-    if (backBuffer.madeAnew()) {
+    if (backBuffer.fresh()) {
         markAllCells(engine);
     }
     drawFrame(*buffer, scaleForClient(client.width, client.height), engine, pieceArt,
@@ -53,12 +53,16 @@ void invalidateChanges(Window& window) {
 } // namespace
 
 void paintWindow(Window& window) {
+    // The program is ending behind a fatal error's box; nothing is left to draw into.
+    if (fatalErrorShowing()) {
+        return;
+    }
     const PixelSize client = window.clientSize();
     Surface* buffer = nullptr;
     if (frameDrawn) {
         buffer = backBuffer.forClient(client.width, client.height);
         frameDrawn = false;
-        if (backBuffer.madeAnew()) {
+        if (backBuffer.fresh()) {
             buffer = nullptr;
         }
     }

@@ -94,13 +94,15 @@ void newGame() {
     resumeGame();
 }
 
-// The game resumes when the main window is activated again as the dialog closes.
+// The game goes on after the list and the reload as after every other dialog, not only when an
+// activation follows (none comes without a window manager, or when the list closes by key).
 void loadThemeCommand() {
     pauseGame();
     if (shell.dialogs) {
         themeListDialog(*shell.dialogs);
     }
     loadTheme();
+    resumeGame();
 }
 
 bool handleCommand(Window& window, int id) {

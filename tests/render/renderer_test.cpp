@@ -161,3 +161,28 @@ TEST_F(Renderer, TheHintShowsAfterTenIdleSecondsButNeverOnExpert) {
     state.idleMs = 10000;
     EXPECT_NE(paint().pixel(4 + 58, 10 + 58), blue);
 }
+
+TEST_F(Renderer, AFiveCharacterPopupFitsItsCellWithNothingCutOff) {
+    for (const std::int32_t points : {12345, -1234, 150}) {
+        SCOPED_TRACE(points);
+        state.popups = {{3, 3, points, 1000}};
+        const Surface frame = paint();
+        // The ink keeps off the cell's outer columns, where a number too wide is cut.
+        int leftmost = 28;
+        int rightmost = -1;
+        for (int y = 11 + 87; y < 11 + 87 + 28; ++y) {
+            for (int x = 0; x < 28; ++x) {
+                if (frame.pixel(5 + 87 + x, y) == blackColour) {
+                    leftmost = std::min(leftmost, x);
+                    rightmost = std::max(rightmost, x);
+                }
+            }
+        }
+        ASSERT_GE(rightmost, 0);
+        EXPECT_GE(leftmost, 1);
+        EXPECT_LE(rightmost, 26);
+        if (points == 150) {
+            EXPECT_GT(rightmost - leftmost, 10); // short numbers keep the full size
+        }
+    }
+}
