@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,27 @@ WindowMessage stylusMessage(MessageKind kind, const QMouseEvent* event) {
     message.y = point.y();
     message.leftButton = (event->buttons() & Qt::LeftButton) != 0;
     return message;
+}
+
+GameKey gameKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return GameKey::Left;
+    case Qt::Key_Right:
+        return GameKey::Right;
+    case Qt::Key_Up:
+        return GameKey::Up;
+    case Qt::Key_Down:
+        return GameKey::Down;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return GameKey::Tap;
+    case Qt::Key_Escape:
+        return GameKey::Escape;
+    default:
+        return GameKey::None;
+    }
 }
 
 } // namespace
@@ -63,6 +85,17 @@ class MainWindow::ClientArea final : public QWidget {
         if (event->button() == Qt::LeftButton)
             owner_->sendMessage(stylusMessage(MessageKind::StylusUp, event));
     }
+    void keyPressEvent(QKeyEvent* event) override {
+        const GameKey key =
+            event->modifiers() & ~Qt::KeypadModifier ? GameKey::None : gameKey(event->key());
+        if (key == GameKey::None) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        owner_->sendMessage({.kind = MessageKind::KeyDown, .key = key});
+    }
+    // The arrows and Tab would otherwise move the focus out of the board.
+    bool focusNextPrevChild(bool) override { return false; }
 
   private:
     MainWindow* owner_;

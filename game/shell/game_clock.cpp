@@ -67,6 +67,10 @@ void showFatalError(std::u16string_view text) {
     showMessageBox(text, u"Error");
 }
 
+bool boardInputRefused() {
+    return engine.boardMoving || !shell.running || shell.messageBoxUp || engine.demoMode;
+}
+
 void frameTick() {
     if (!shell.running) {
         return;

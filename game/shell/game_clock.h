@@ -15,5 +15,7 @@ int showMessageBox(std::u16string_view text, std::u16string_view caption,
                    MessageButtons buttons = MessageButtons::Ok);
 // The box of a fatal error, with the game paused behind it; the caller then ends the program.
 void showFatalError(std::u16string_view text);
+// The board takes no stylus or key in the demo, while it moves, while paused or under a box.
+bool boardInputRefused();
 // One frame: measures dt since the last (wrap-safe), runs the engine, asks for a paint.
 void frameTick();

@@ -4,6 +4,7 @@
 #include "game/engine/board.h"
 #include "game/render/back_buffer.h"
 #include "game/render/board_renderer.h"
+#include "game/shell/keyboard_play.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
 #include "platform/fatal_error.h"
@@ -22,6 +23,10 @@ RenderOptions currentOptions() {
     options.showTurnScore = preferences.showTurnScore != 0;
     options.transparencyOn = preferences.transparencyOn != 0;
     options.messageBoxUp = shell.messageBoxUp;
+    if (keyboardCursor.shown) {
+        options.cursorColumn = keyboardCursor.column;
+        options.cursorRow = keyboardCursor.row;
+    }
     return options;
 }
 

@@ -186,3 +186,25 @@ TEST_F(Renderer, AFiveCharacterPopupFitsItsCellWithNothingCutOff) {
         }
     }
 }
+
+TEST_F(Renderer, TheKeyboardCursorShowsInBlackAndWhiteOnEveryBackground) {
+    options.cursorColumn = 2;
+    options.cursorRow = 3;
+    const int left = 4 + 29 * 2;
+    const int top = 10 + 29 * 3;
+    for (const Colour background : {kGrey, rgbColour(0, 0, 128), whiteColour, rgbColour(255, 0, 0),
+                                    rgbColour(0, 128, 0), rgbColour(0, 255, 255), blackColour}) {
+        options.backgroundColor = background;
+        for (const bool transparency : {true, false}) {
+            options.transparencyOn = transparency;
+            const Surface frame = paint();
+            EXPECT_EQ(frame.pixel(left, top), blackColour);
+            EXPECT_EQ(frame.pixel(left + 1, top + 1), whiteColour);
+            EXPECT_EQ(frame.pixel(left + 29, top + 29), blackColour);
+            EXPECT_EQ(frame.pixel(left + 15, top), blackColour);
+            EXPECT_EQ(frame.pixel(left + 15, top + 28), whiteColour);
+        }
+    }
+    options.cursorColumn = -1;
+    EXPECT_NE(paint().pixel(left, top), blackColour);
+}
