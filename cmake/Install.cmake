@@ -25,13 +25,14 @@ endforeach()
 
 # Manual pages and the changelog are installed compressed, without a time stamp in the gzip
 # header, so that two builds of the same sources give the same files.
+find_program(ZORV_GZIP gzip REQUIRED)
 set(zorv_compressed)
 foreach(source man/zorvagon.6 man/pixelkiln.1 changelog)
     get_filename_component(name ${source} NAME)
     set(output ${CMAKE_BINARY_DIR}/dist/${name}.gz)
     add_custom_command(OUTPUT ${output}
                        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dist
-                       COMMAND gzip -9 -n -c ${ZORV_DIST}/${source} > ${output}
+                       COMMAND ${ZORV_GZIP} -9 -n -c ${ZORV_DIST}/${source} > ${output}
                        DEPENDS ${ZORV_DIST}/${source} VERBATIM)
     list(APPEND zorv_compressed ${output})
 endforeach()
