@@ -2,15 +2,14 @@
 #include "platform/dialog_qt.h"
 
 #include "platform/dialog_widgets.h"
+#include "platform/help_viewer.h"
 #include "platform/modal_loops.h"
 #include "platform/qt_text.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace {
 
@@ -52,6 +51,8 @@ int showQtMessageBox(const MessageBoxRequest& request, QWidget* owner) {
     const ModalLoopScope modal;
     QMessageBox box(QMessageBox::NoIcon, qText(request.caption), qText(request.text),
                     standardButtons(request.buttons), owner);
+    // A password in a box can be selected and copied, to carry it to another machine.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return buttonId(box.exec());
 }
 
@@ -91,5 +92,6 @@ std::optional<std::u16string> QtDialogHost::askFileName(const FileDialogRequest&
 }
 
 bool QtDialogHost::showHelp(std::u16string_view path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(qText(path)));
+    openHelpPage(qText(path));
+    return true;
 }

@@ -5,8 +5,13 @@
 #include <vector>
 
 struct MenuItemTemplate {
+    MenuItemTemplate(int id, std::u16string text, std::u16string keys = {})
+        : commandId(id), label(std::move(text)), shortcut(std::move(keys)) {}
+
     int commandId = 0;
     std::u16string label;
+    // The key combination shown beside the label ("Ctrl+Q"); the window's accelerator sends it.
+    std::u16string shortcut;
 };
 
 // A button with items opens them as a popup; a button without items sends its own command.

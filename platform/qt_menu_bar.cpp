@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <vector>
@@ -17,6 +18,16 @@ void sendOnTrigger(MainWindow& window, QAction* action, int commandId) {
     QObject::connect(
         action, &QAction::triggered, &window,
         [&window, commandId] { window.sendCommand(commandId); }, Qt::QueuedConnection);
+}
+
+// The label, and after a tab the keys in the desktop's own spelling: the menu shows them in its
+// shortcut column without taking them from the window's accelerators.
+QString menuText(const MenuItemTemplate& item) {
+    if (item.shortcut.empty()) {
+        return qText(item.label);
+    }
+    const QKeySequence keys(qText(item.shortcut));
+    return qText(item.label) + u'\t' + keys.toString(QKeySequence::NativeText);
 }
 
 } // namespace
@@ -71,7 +82,7 @@ QtMenuBar::QtMenuBar(MainWindow& window, QMenuBar& bar, const MenuBarTemplate& b
         // Exclusive, so that a choice shows one mark and not a row of empty check boxes.
         QActionGroup* group = button.radioGroup ? new QActionGroup(menu) : nullptr;
         for (const auto& item : button.items) {
-            QAction* action = menu->addAction(qText(item.label));
+            QAction* action = menu->addAction(menuText(item));
             if (group) {
                 action->setCheckable(true);
                 group->addAction(action);

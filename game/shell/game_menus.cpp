@@ -10,8 +10,8 @@ MenuBarTemplate gameMenuBar() {
     return {
         {kMenuGame,
          u"Game",
-         {{kCommandQuit, u"Quit"},
-          {kCommandAbout, u"About"},
+         {{kCommandQuit, u"Quit", u"Ctrl+Q"},
+          {kCommandAbout, u"About", u"Ctrl+A"},
           {kCommandHighScores, u"High Scores..."},
           {kCommandLoadTheme, u"Load Theme..."},
           {kCommandNew, u"New"}}},

@@ -50,4 +50,19 @@ TEST_F(GameMenuBar, ColourAndSpeedChoicesCarryOneMarkEach) {
     }
 }
 
+TEST_F(GameMenuBar, AboutAndQuitShowTheirKeysAndTheKeysStillWork) {
+    QMenu* game = popupTitled(*window->menuBar(), "Game");
+    ASSERT_NE(game, nullptr);
+    QStringList texts;
+    for (QAction* item : game->actions()) {
+        texts.push_back(item->text());
+    }
+    EXPECT_EQ(texts, (QStringList{"Quit\tCtrl+Q", "About\tCtrl+A", "High Scores...",
+                                  "Load Theme...", "New"}));
+    // The menu only shows them: one shortcut each, no ambiguity with the window's own.
+    for (QAction* item : game->actions()) {
+        EXPECT_TRUE(item->shortcut().isEmpty());
+    }
+}
+
 } // namespace
