@@ -19,17 +19,37 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr int designWidth = 240;
 constexpr int designHeight = 294;
 
-WindowMessage stylusMessage(MessageKind kind, const QMouseEvent* event) {
+// The client area counts in device pixels: on a high-density screen the board is drawn at the
+// screen's own resolution and the scale factors follow from those pixels, so pixel art stays
+// whole-factor crisp. Qt's events and updates count in logical pixels; these convert.
+QRect deviceRect(const QRect& logical, double ratio) {
+    const int left = int(std::floor(logical.x() * ratio));
+    const int top = int(std::floor(logical.y() * ratio));
+    const int right = int(std::ceil((logical.x() + logical.width()) * ratio));
+    const int bottom = int(std::ceil((logical.y() + logical.height()) * ratio));
+    return {left, top, right - left, bottom - top};
+}
+
+QRect logicalRect(const PixelRect& device, double ratio) {
+    const int left = int(std::floor(device.left / ratio));
+    const int top = int(std::floor(device.top / ratio));
+    const int right = int(std::ceil(device.right / ratio));
+    const int bottom = int(std::ceil(device.bottom / ratio));
+    return {left, top, right - left, bottom - top};
+}
+
+WindowMessage stylusMessage(MessageKind kind, const QMouseEvent* event, double ratio) {
     WindowMessage message{.kind = kind};
-    const QPoint point = event->position().toPoint();
-    message.x = point.x();
-    message.y = point.y();
+    const QPointF point = event->position() * ratio;
+    message.x = int(std::floor(point.x()));
+    message.y = int(std::floor(point.y()));
     message.leftButton = (event->buttons() & Qt::LeftButton) != 0;
     return message;
 }
@@ -76,14 +96,14 @@ class MainWindow::ClientArea final : public QWidget {
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton)
-            owner_->sendMessage(stylusMessage(MessageKind::StylusDown, event));
+            owner_->sendMessage(stylusMessage(MessageKind::StylusDown, event, devicePixelRatioF()));
     }
     void mouseMoveEvent(QMouseEvent* event) override {
-        owner_->sendMessage(stylusMessage(MessageKind::StylusMove, event));
+        owner_->sendMessage(stylusMessage(MessageKind::StylusMove, event, devicePixelRatioF()));
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton)
-            owner_->sendMessage(stylusMessage(MessageKind::StylusUp, event));
+            owner_->sendMessage(stylusMessage(MessageKind::StylusUp, event, devicePixelRatioF()));
     }
     void keyPressEvent(QKeyEvent* event) override {
         const GameKey key =
@@ -122,7 +142,9 @@ MainWindow::~MainWindow() {
 }
 
 PixelSize MainWindow::clientSize() const {
-    return {client_->width(), client_->height()};
+    const double ratio = client_->devicePixelRatioF();
+    return {int(std::lround(client_->width() * ratio)),
+            int(std::lround(client_->height() * ratio))};
 }
 
 void MainWindow::invalidate() {
@@ -131,18 +153,23 @@ void MainWindow::invalidate() {
 
 void MainWindow::invalidateArea(const PixelRect& area) {
     if (!area.empty())
-        client_->update(area.left, area.top, area.width(), area.height());
+        client_->update(logicalRect(area, client_->devicePixelRatioF()));
 }
 
 void MainWindow::present(const Surface& buffer) {
     if (!painter_ || !buffer.valid())
         return;
-    // Only the painted part is copied: most frames change a few cells of the board.
+    // Only the painted part is copied: most frames change a few cells of the board. Each device
+    // pixel of the buffer lands on one device pixel of the screen, unscaled.
+    const double ratio = client_->devicePixelRatioF();
     const QRect whole = buffer.image().rect();
     for (const QRect& part : paintRegion_) {
-        const QRect area = part & whole;
-        if (!area.isEmpty())
-            painter_->drawImage(area.topLeft(), buffer.image(), area);
+        const QRect area = deviceRect(part, ratio) & whole;
+        if (area.isEmpty())
+            continue;
+        const QRectF target(area.x() / ratio, area.y() / ratio, area.width() / ratio,
+                            area.height() / ratio);
+        painter_->drawImage(target, buffer.image(), QRectF(area));
     }
 }
 
