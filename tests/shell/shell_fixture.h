@@ -20,6 +20,7 @@
 #include "platform/surface.h"
 #include "platform/tick_count.h"
 #include "platform/window.h"
+#include "shell_wiring.h"
 
 #include <QImage>
 #include <filesystem>
@@ -72,18 +73,7 @@ class ShellTest : public DeviceRootTest {
   protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
-        std::filesystem::create_directories(root() / "my documents");
-        initGameResources();
-        shell = ShellState{};
-        readInstallDirectory();
-        resetPreferences();
-        loadHighScores(installPath(u"high.scr"));
-        seedRandom(7);
-        engine = EngineState{};
-        engine.services = &services;
-        setMessageBoxService(&messageBoxes);
-        shell.dialogs = &dialogs;
-        shell.sounds = &sounds;
+        wireShell(root(), {dialogs, sounds, services, messageBoxes});
         shell.mainWindow = &window;
         loadSounds();
         window.sendMessage({MessageKind::Create});
@@ -92,23 +82,13 @@ class ShellTest : public DeviceRootTest {
     void TearDown() override {
         clearTestClock();
         freeSounds();
-        setMessageBoxService(nullptr);
-        shell = ShellState{};
-        engine = EngineState{};
+        unwireShell();
         DeviceRootTest::TearDown();
     }
 
-    // A game in progress on a board that lies still and has no move.
+    // A game in progress on a board that lies still and has no move, running.
     void startStillGame(int level) {
-        engine.demoMode = false;
-        engine.level = level;
-        engine.timeLeftMs = 100000;
-        for (int column = 0; column < kColumns; ++column) {
-            for (int row = 0; row < kRows; ++row) {
-                engine.cell(column, row) = Cell{};
-                engine.cell(column, row).kind = std::uint8_t((column + 2 * row) % 5);
-            }
-        }
+        layStillGame(level);
         shell.running = true;
     }
     void frameAt(std::uint32_t ms) {

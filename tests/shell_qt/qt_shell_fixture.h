@@ -20,6 +20,7 @@
 #include "platform/modal_loops.h"
 #include "platform/random.h"
 #include "platform/recording_sound_player.h"
+#include "shell_wiring.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -91,19 +92,7 @@ class QtShellTest : public DeviceRootTest {
   protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
-        std::filesystem::create_directories(root() / "my documents");
-        initGameResources();
-        shell = ShellState{};
-        readInstallDirectory();
-        resetPreferences();
-        themeSettings = {preferences.themePath, shell.installDirectory, savePreferences};
-        loadHighScores(installPath(u"high.scr"));
-        seedRandom(7);
-        engine = EngineState{};
-        engine.services = &services;
-        setMessageBoxService(&messageBoxes);
-        shell.dialogs = &dialogs;
-        shell.sounds = &sounds;
+        wireShell(root(), {dialogs, sounds, services, messageBoxes});
         window = std::make_unique<MainWindow>(
             QStringLiteral("Zorvagon"), [this](Window& target, const WindowMessage& message) {
                 if (message.kind == MessageKind::Frame) {
@@ -130,9 +119,7 @@ class QtShellTest : public DeviceRootTest {
     void TearDown() override {
         pauseGame();
         window.reset();
-        setMessageBoxService(nullptr);
-        shell = ShellState{};
-        engine = EngineState{};
+        unwireShell();
         DeviceRootTest::TearDown();
     }
 
@@ -154,18 +141,7 @@ class QtShellTest : public DeviceRootTest {
         runUntil([] { return false; }, ms);
     }
 
-    // A game in progress on a board that lies still and has no move.
-    void startStillGame(int level) {
-        engine.demoMode = false;
-        engine.level = level;
-        engine.timeLeftMs = 100000;
-        for (int column = 0; column < kColumns; ++column) {
-            for (int row = 0; row < kRows; ++row) {
-                engine.cell(column, row) = Cell{};
-                engine.cell(column, row).kind = std::uint8_t((column + 2 * row) % 5);
-            }
-        }
-    }
+    static void startStillGame(int level) { layStillGame(level); }
 
     QtDialogHost dialogs;
     RecordingSoundPlayer sounds;
