@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -30,24 +31,32 @@ QWidget* clientOf(MainWindow& window) {
     return window.findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-TEST(HighDensityWindow, TheClientAreaCountsDevicePixels) {
+// A shown game window of this many points, its messages recorded.
+class HighDensityWindow : public ::testing::Test {
+  protected:
+    void show(int width, int height) {
+        window = std::make_unique<MainWindow>(QStringLiteral("Zorvagon"), recorder.procedure());
+        window->resize(width, height);
+        window->show();
+        QCoreApplication::processEvents();
+        client = clientOf(*window);
+    }
+
     Recorder recorder;
-    MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
-    window.resize(240, 294);
-    window.show();
-    QCoreApplication::processEvents();
-    ASSERT_DOUBLE_EQ(clientOf(window)->devicePixelRatioF(), 2.0);
-    const PixelSize size = window.clientSize();
-    EXPECT_EQ(size.width, 2 * clientOf(window)->width());
-    EXPECT_EQ(size.height, 2 * clientOf(window)->height());
+    std::unique_ptr<MainWindow> window;
+    QWidget* client = nullptr;
+};
+
+TEST_F(HighDensityWindow, TheClientAreaCountsDevicePixels) {
+    show(240, 294);
+    ASSERT_DOUBLE_EQ(client->devicePixelRatioF(), 2.0);
+    const PixelSize size = window->clientSize();
+    EXPECT_EQ(size.width, 2 * client->width());
+    EXPECT_EQ(size.height, 2 * client->height());
 }
 
-TEST(HighDensityWindow, StylusPointsArriveInDevicePixels) {
-    Recorder recorder;
-    MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
-    window.resize(240, 294);
-    window.show();
-    QWidget* client = clientOf(window);
+TEST_F(HighDensityWindow, StylusPointsArriveInDevicePixels) {
+    show(240, 294);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(10.5, 20),
                       client->mapToGlobal(QPointF(10.5, 20)), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
@@ -59,13 +68,9 @@ TEST(HighDensityWindow, StylusPointsArriveInDevicePixels) {
     EXPECT_EQ(down.y, 40);
 }
 
-TEST(HighDensityWindow, EveryDevicePixelOfTheBufferReachesTheScreenUnblurred) {
-    Recorder recorder;
-    MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
-    window.resize(120, 100);
-    window.show();
-    QCoreApplication::processEvents();
-    const PixelSize size = window.clientSize();
+TEST_F(HighDensityWindow, EveryDevicePixelOfTheBufferReachesTheScreenUnblurred) {
+    show(120, 100);
+    const PixelSize size = window->clientSize();
     // One-pixel checks: any smoothing or half-scale would blend them to grey.
     Surface checks(size.width, size.height);
     for (int y = 0; y < size.height; ++y) {
@@ -76,7 +81,7 @@ TEST(HighDensityWindow, EveryDevicePixelOfTheBufferReachesTheScreenUnblurred) {
         }
     }
     recorder.picture = &checks;
-    const QImage shown = clientOf(window)->grab().toImage();
+    const QImage shown = client->grab().toImage();
     ASSERT_EQ(shown.width(), size.width);
     ASSERT_EQ(shown.height(), size.height);
     int wrong = 0;
@@ -89,21 +94,17 @@ TEST(HighDensityWindow, EveryDevicePixelOfTheBufferReachesTheScreenUnblurred) {
     EXPECT_EQ(wrong, 0);
 }
 
-TEST(HighDensityWindow, AChangedAreaInDevicePixelsRepaintsAllOfItsPoints) {
-    Recorder recorder;
-    MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
-    window.resize(120, 100);
-    window.show();
-    QCoreApplication::processEvents();
-    Surface white(window.clientSize().width, window.clientSize().height);
+TEST_F(HighDensityWindow, APaintOfPartOfTheClientCoversItsOddDeviceEdges) {
+    show(120, 100);
+    Surface white(window->clientSize().width, window->clientSize().height);
     recorder.picture = &white;
     QCoreApplication::processEvents();
-    Surface marked(window.clientSize().width, window.clientSize().height);
+    Surface marked(window->clientSize().width, window->clientSize().height);
     marked.fillRect({21, 31, 24, 34}, blackColour); // odd device edges
     recorder.picture = &marked;
-    window.invalidateArea({21, 31, 24, 34});
+    window->invalidateArea({21, 31, 24, 34});
     QCoreApplication::processEvents();
-    const QImage shown = clientOf(window)->grab(QRect(10, 15, 2, 2)).toImage();
+    const QImage shown = client->grab(QRect(10, 15, 2, 2)).toImage();
     EXPECT_EQ(shown.pixel(1, 1) & 0xFFFFFF, 0u);
 }
 
