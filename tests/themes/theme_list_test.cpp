@@ -5,6 +5,7 @@
 #include "game/themes/theme_settings.h"
 #include "platform/dialog_scripted.h"
 #include "platform/text.h"
+#include "theme_file_writer.h"
 #include "theme_format/theme_file.h"
 
 #include <cstdint>
@@ -116,7 +117,7 @@ class ThemeList : public DeviceRootTest {
             writeFile(sources[k].filename(), recordBytes);
         }
         const auto identity = [](std::string_view text) { return utf16FromUtf8(text); };
-        ASSERT_TRUE(writeThemeFile(root() / relative, name, identity, sources));
+        ASSERT_TRUE(writeThemeFromFiles(root() / relative, name, identity, sources));
     }
 
     // Opens the dialog, selects `line` (none when -1), presses `id` and gives the lines listed.

@@ -8,6 +8,7 @@
 #include "game/themes/theme_loader.h"
 #include "game/themes/theme_settings.h"
 #include "platform/text.h"
+#include "theme_file_writer.h"
 #include "theme_format/theme_file.h"
 
 #include <QColor>
@@ -74,7 +75,7 @@ class ThemeLoading : public DeviceRootTest {
         }
         const auto output = root() / "my documents" / name;
         const auto identity = [](std::string_view text) { return utf16FromUtf8(text); };
-        EXPECT_TRUE(writeThemeFile(output, "Squares", identity, sources));
+        EXPECT_TRUE(writeThemeFromFiles(output, "Squares", identity, sources));
         return output;
     }
 
