@@ -60,7 +60,7 @@ int injectedRename(const char* from, const char* to) {
 
 FileFaultInjection::FileFaultInjection(FileFault fault, int nth) : saved_(fileSystemCalls()) {
     injection = Injection{fault, nth, 0, 0, 0, false, saved_};
-    fileSystemCalls() = {injectedWrite, injectedSync, injectedRename};
+    fileSystemCalls() = {injectedWrite, injectedSync, injectedRename, saved_.fsyncFolder};
 }
 
 FileFaultInjection::~FileFaultInjection() {

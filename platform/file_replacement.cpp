@@ -41,7 +41,7 @@ void syncFolder(const fs::path& folder) {
     const int descriptor =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor >= 0) {
-        ::fsync(descriptor);
+        fileSystemCalls().fsyncFolder(descriptor);
         ::close(descriptor);
     }
 }

@@ -5,6 +5,6 @@
 #include <unistd.h>
 
 FileSystemCalls& fileSystemCalls() {
-    static FileSystemCalls calls{::write, ::fsync, ::rename};
+    static FileSystemCalls calls{::write, ::fsync, ::rename, ::fsync};
     return calls;
 }

@@ -8,6 +8,8 @@ struct FileSystemCalls {
     ssize_t (*write)(int descriptor, const void* data, std::size_t count);
     int (*fsync)(int descriptor);
     int (*rename)(const char* from, const char* to);
+    // Syncs a folder after a rename, so that the new name itself is on disk.
+    int (*fsyncFolder)(int descriptor);
 };
 
 // The calls in use: the operating system's own unless a test has put others in their place.
