@@ -26,14 +26,9 @@ std::optional<OpenedTheme> readThemeFile(const std::filesystem::path& input) {
         return std::nullopt;
     }
     ByteStream in(*bytes);
-    if (!checkThemeHeader(in) || !skipThemeName(in)) {
-        return std::nullopt;
-    }
     OpenedTheme theme;
-    for (auto& record : theme.records) {
-        if (!readPieceRecord(in, record)) {
-            return std::nullopt;
-        }
+    if (!readThemeRecords(in, theme.records)) {
+        return std::nullopt;
     }
     auto name = readThemeName(in);
     if (!name) {

@@ -60,6 +60,11 @@ std::optional<std::u16string> readThemeName(std::istream& in);
 // cannot be read, is above kThemeNameMaxBytes or runs past the end of the file.
 bool skipThemeName(std::istream& in);
 
+// The seven records as the game's loader and the theme compiler's Open read them: the header
+// checked, the name skipped, then every record whole and no larger than kThemeRecordMaxBytes.
+// Fails unless all seven are there; nothing is ever read past the end of the file.
+bool readThemeRecords(std::istream& in, std::vector<std::uint8_t> (&records)[kThemeRecordCount]);
+
 // Reads one record (its size, then that many bytes) into `bytes`; called seven times after
 // the name. Fails, without allocating, when the size cannot be read, runs past the end of the
 // file or is above kThemeRecordMaxBytes; `bytes` is then empty.

@@ -50,13 +50,8 @@ bool loadThemeFile(std::u16string_view themePath) {
     std::vector<std::uint8_t> records[kThemeRecordCount];
     {
         ByteStream in(*bytes);
-        if (!checkThemeHeader(in) || !skipThemeName(in)) {
+        if (!readThemeRecords(in, records)) {
             return false;
-        }
-        for (auto& record : records) {
-            if (!readPieceRecord(in, record)) {
-                return false;
-            }
         }
     }
     bytes.reset();
