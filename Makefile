@@ -3,7 +3,7 @@ BUILD := build
 SANITIZE_BUILD := build-sanitize
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build play pixelkiln test test-sanitize bench clean
+.PHONY: all deps build play pixelkiln test test-sanitize fuzz bench clean
 
 all: build
 
@@ -34,8 +34,13 @@ test-sanitize: deps $(SANITIZE_BUILD)/build.ninja
 		ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j2
 
+# Every fuzzer in turn for FUZZ_SECONDS each (clang, both sanitizers).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	./fuzz/run.sh $(FUZZ_SECONDS)
+
 bench: build
 	./$(BUILD)/bin/engine_bench
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz
