@@ -1,9 +1,10 @@
-# The project's commands: play the game, run the theme compiler, run every test.
+# The project's commands: play the game, run the theme compiler, run every test, install, package.
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX ?= /usr/local
 
-.PHONY: all deps build play pixelkiln test test-sanitize fuzz bench clean
+.PHONY: all deps build play pixelkiln test test-sanitize fuzz bench install package clean
 
 all: build
 
@@ -41,6 +42,15 @@ fuzz: deps
 
 bench: build
 	./$(BUILD)/bin/engine_bench
+
+# Installs under PREFIX (default /usr/local), below DESTDIR when that is given.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+
+# Builds $(BUILD)/zorvagon_<version>_<arch>.deb; its dependencies are read from the binaries.
+package: build
+	@./tools/install-deps.sh package
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz

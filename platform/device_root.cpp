@@ -81,10 +81,12 @@ std::optional<fs::path> nativePath(std::u16string_view handheldPath) {
 }
 
 bool installOnFirstRun() {
+    // An existing "My Documents" (in any case) counts, as every other path lookup matches it.
+    const auto documents = nativePath(u"\\my documents");
     std::error_code error;
-    if (fs::exists(deviceRoot(), error)) {
+    if (!documents || fs::is_directory(*documents, error)) {
         return false;
     }
-    fs::create_directories(deviceRoot() / "my documents" / "zorv themes", error);
-    return true;
+    fs::create_directories(*documents / "zorv themes", error);
+    return !error;
 }

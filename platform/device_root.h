@@ -13,6 +13,7 @@ std::filesystem::path deviceRoot();
 // written. Paths that could leave the root ("..", "."), or hold a zero unit, give nothing.
 std::optional<std::filesystem::path> nativePath(std::u16string_view handheldPath);
 
-// What the handheld's installer did: when the device root does not exist yet, creates it with
-// "\my documents" and "\my documents\zorv themes". Returns whether this was the first run.
+// What the handheld's installer did: when "\my documents" is missing (a new root, an empty
+// folder, or one the player emptied), creates it with "\my documents\zorv themes". A themes
+// folder missing inside an existing "\my documents" stays missing. Returns whether it installed.
 bool installOnFirstRun();

@@ -2,6 +2,7 @@
 #include "platform/dialog_qt.h"
 
 #include "platform/dialog_widgets.h"
+#include "platform/modal_loops.h"
 #include "platform/qt_text.h"
 
 #include <QApplication>
@@ -48,24 +49,23 @@ DialogBaseUnits dialogBaseUnits(const QFont& font) {
 }
 
 int showQtMessageBox(const MessageBoxRequest& request, QWidget* owner) {
+    const ModalLoopScope modal;
     QMessageBox box(QMessageBox::NoIcon, qText(request.caption), qText(request.text),
                     standardButtons(request.buttons), owner);
     return buttonId(box.exec());
 }
 
-namespace {
-
-// A dialog opened from another one belongs to it; otherwise to the program's active window.
-QWidget* currentOwner() {
+// A dialog opened from another one belongs to it; every other one to the program's main window,
+// even in the moment after a box closed when no window of the program is active.
+QWidget* QtDialogHost::currentOwner() const {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
     }
-    return QApplication::activeWindow();
+    return mainWindow_ ? mainWindow_.data() : QApplication::activeWindow();
 }
 
-} // namespace
-
 int QtDialogHost::runModal(const DialogTemplate& dialog, DialogProcedure& procedure) {
+    const ModalLoopScope modal;
     TemplateDialog shown(dialog, procedure, currentOwner());
     return shown.exec();
 }
@@ -75,7 +75,8 @@ int QtDialogHost::messageBox(const MessageBoxRequest& request) {
 }
 
 std::optional<std::u16string> QtDialogHost::askFileName(const FileDialogRequest& request) {
-    QFileDialog dialog;
+    const ModalLoopScope modal;
+    QFileDialog dialog(currentOwner());
     const bool save = request.kind == FileDialogKind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

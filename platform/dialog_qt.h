@@ -4,19 +4,28 @@
 #include "platform/dialog_host.h"
 
 #include <QFont>
+#include <QPointer>
+#include <QWidget>
 
 class QtDialogHost : public DialogHost {
   public:
+    // The window that owns (and centres) every dialog not opened from another dialog.
+    void setMainWindow(QWidget* window) { mainWindow_ = window; }
+
     int runModal(const DialogTemplate& dialog, DialogProcedure& procedure) override;
     int messageBox(const MessageBoxRequest& request) override;
     std::optional<std::u16string> askFileName(const FileDialogRequest& request) override;
     bool showHelp(std::u16string_view path) override;
+
+  private:
+    QWidget* currentOwner() const;
+
+    QPointer<QWidget> mainWindow_;
 };
 
 // The base units of a font as the desktop measures them: the average width of the 52 Latin
 // letters, rounded, and the font's height.
 DialogBaseUnits dialogBaseUnits(const QFont& font);
 
-class QWidget;
 // A message box over owner (or on its own when owner is null); gives the button's id.
 int showQtMessageBox(const MessageBoxRequest& request, QWidget* owner);

@@ -2,6 +2,7 @@
 #include "platform/dialog_scripted.h"
 
 #include "platform/dialog_classes.h"
+#include "platform/modal_loops.h"
 
 namespace {
 
@@ -97,10 +98,13 @@ void ScriptedDialog::selectListItem(int id, int index) {
 int ScriptedDialog::messageBox(std::u16string_view text, std::u16string_view caption,
                                MessageButtons buttons) {
     messages_.push_back({std::u16string(text), std::u16string(caption), buttons, true});
+    const ModalLoopScope modal;
     return takeFront(messageAnswers, kDialogOk);
 }
 
 int ScriptedDialogHost::runModal(const DialogTemplate& dialog, DialogProcedure& procedure) {
+    // The script plays inside the dialog's loop, as the user's actions would arrive.
+    const ModalLoopScope modal;
     ScriptedDialog shown(dialog, procedure, messages);
     procedure.initDialog(shown);
     dialogsShown.push_back(shown.caption());
@@ -119,6 +123,10 @@ int ScriptedDialogHost::runModal(const DialogTemplate& dialog, DialogProcedure& 
 
 int ScriptedDialogHost::messageBox(const MessageBoxRequest& request) {
     messages.push_back(request);
+    const ModalLoopScope modal;
+    if (onMessageBox) {
+        onMessageBox(request);
+    }
     return takeFront(messageAnswers_, kDialogOk);
 }
 

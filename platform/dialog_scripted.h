@@ -72,6 +72,8 @@ class ScriptedDialogHost : public DialogHost {
     void answerFile(std::optional<std::u16string> path) { fileAnswers_.push_back(std::move(path)); }
     // The button pressed in the next message box; kDialogOk when none is left.
     void answerMessage(int button) { messageAnswers_.push_back(button); }
+    // What else happens while one of the host's message boxes shows, before its button is pressed.
+    std::function<void(const MessageBoxRequest&)> onMessageBox;
 
     // What was shown, in order.
     std::vector<std::u16string> dialogsShown; // captions at set-up

@@ -190,14 +190,20 @@ int TemplateDialog::listItemCount(int id) const {
     return list ? list->count() : 0;
 }
 
+// The selected line, not the current one: focus alone makes a line current without choosing it.
 int TemplateDialog::selectedListItem(int id) const {
     const auto* list = listBox(id);
-    return list ? list->currentRow() : -1;
+    if (!list) {
+        return -1;
+    }
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 
 void TemplateDialog::selectListItem(int id, int index) {
     if (auto* list = listBox(id)) {
-        list->setCurrentRow(index);
+        list->clearSelection();
+        list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
     }
 }
 

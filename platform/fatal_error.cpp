@@ -1,6 +1,8 @@
 // Fatal errors: one message box on top of everything, then the end of the process.
 #include "platform/fatal_error.h"
 
+#include "platform/modal_loops.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
@@ -13,6 +15,7 @@ class MessageBoxDisplay final : public FatalErrorDisplay {
     void show(std::u16string_view text) override {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             return;
+        const ModalLoopScope modal;
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"),
                         QString::fromUtf16(text.data(), qsizetype(text.size())), QMessageBox::Ok);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -27,6 +30,10 @@ bool ending = false;
 
 void setFatalErrorDisplay(FatalErrorDisplay* display) {
     installedDisplay = display;
+}
+
+bool fatalErrorShowing() {
+    return ending;
 }
 
 void fatalError(std::u16string_view text) {

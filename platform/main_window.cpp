@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,27 @@ WindowMessage stylusMessage(MessageKind kind, const QMouseEvent* event) {
     message.y = point.y();
     message.leftButton = (event->buttons() & Qt::LeftButton) != 0;
     return message;
+}
+
+GameKey gameKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return GameKey::Left;
+    case Qt::Key_Right:
+        return GameKey::Right;
+    case Qt::Key_Up:
+        return GameKey::Up;
+    case Qt::Key_Down:
+        return GameKey::Down;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return GameKey::Tap;
+    case Qt::Key_Escape:
+        return GameKey::Escape;
+    default:
+        return GameKey::None;
+    }
 }
 
 } // namespace
@@ -63,6 +85,17 @@ class MainWindow::ClientArea final : public QWidget {
         if (event->button() == Qt::LeftButton)
             owner_->sendMessage(stylusMessage(MessageKind::StylusUp, event));
     }
+    void keyPressEvent(QKeyEvent* event) override {
+        const GameKey key =
+            event->modifiers() & ~Qt::KeypadModifier ? GameKey::None : gameKey(event->key());
+        if (key == GameKey::None) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        owner_->sendMessage({.kind = MessageKind::KeyDown, .key = key});
+    }
+    // The arrows and Tab would otherwise move the focus out of the board.
+    bool focusNextPrevChild(bool) override { return false; }
 
   private:
     MainWindow* owner_;
@@ -194,7 +227,7 @@ int MainWindow::openingScale(PixelSize available, PixelSize extra) {
 }
 
 void MainWindow::showAtOpeningSize() {
-    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
     // The frame the desktop adds is unknown before the window shows; allow for a title bar.
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
@@ -202,8 +235,36 @@ void MainWindow::showAtOpeningSize() {
     const QRect room = where ? where->availableGeometry() : QRect(0, 0, 640, 480);
     const int k =
         openingScale({room.width(), room.height()}, {2 * frame, menuHeight + titleBar + 2 * frame});
+    fitMenuBar(k * designWidth);
+    menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
     resize(k * designWidth, k * designHeight + menuHeight);
     show();
+}
+
+void MainWindow::fitMenuBar(int width) {
+    if (!menuBar_ || menuBar_->actions().isEmpty())
+        return;
+    // From the desktop's own look to tighter ones; the last always fits the narrowest window
+    // (240 pixels at scale 1), so no button hides behind the overflow arrow.
+    static const char* const looks[] = {
+        "",
+        "QMenuBar::item { padding: 3px 4px; }",
+        "QMenuBar { font-size: 8pt; } QMenuBar::item { padding: 3px 3px; }",
+    };
+    QAction* last = menuBar_->actions().back();
+    for (const char* look : looks) {
+        const QString sheet = QString::fromLatin1(look);
+        if (menuBar_->styleSheet() != sheet)
+            menuBar_->setStyleSheet(sheet);
+        menuBar_->resize(width, menuBar_->sizeHint().height());
+        if (menuBar_->actionGeometry(last).right() < width)
+            return;
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitMenuBar(width());
 }
 
 void MainWindow::changeEvent(QEvent* event) {

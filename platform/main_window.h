@@ -49,6 +49,7 @@ class MainWindow final : public QWidget, public Window {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -56,6 +57,8 @@ class MainWindow final : public QWidget, public Window {
     friend class ClientArea;
 
     void paintClient(QPainter& painter);
+    // Tightens the menu bar's look until all of its buttons fit this width.
+    void fitMenuBar(int width);
     void sendDestroy();
 
     WindowProcedure procedure_;

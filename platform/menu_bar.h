@@ -10,10 +10,12 @@ struct MenuItemTemplate {
 };
 
 // A button with items opens them as a popup; a button without items sends its own command.
+// The items of a radio group are exclusive choices: one of them carries the mark.
 struct MenuButtonTemplate {
     int commandId = 0;
     std::u16string label;
     std::vector<MenuItemTemplate> items;
+    bool radioGroup = false;
 };
 
 using MenuBarTemplate = std::vector<MenuButtonTemplate>;

@@ -5,6 +5,7 @@
 #include "platform/qt_text.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <vector>
@@ -67,8 +68,14 @@ QtMenuBar::QtMenuBar(MainWindow& window, QMenuBar& bar, const MenuBarTemplate& b
         QMenu* menu = bar.addMenu(qText(button.label));
         window.watchMenu(menu);
         auto popup = std::make_unique<Popup>();
+        // Exclusive, so that a choice shows one mark and not a row of empty check boxes.
+        QActionGroup* group = button.radioGroup ? new QActionGroup(menu) : nullptr;
         for (const auto& item : button.items) {
             QAction* action = menu->addAction(qText(item.label));
+            if (group) {
+                action->setCheckable(true);
+                group->addAction(action);
+            }
             sendOnTrigger(window, action, item.commandId);
             popup->add(action, item.commandId);
         }

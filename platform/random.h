@@ -19,3 +19,7 @@ struct RandomGenerator {
 // The one generator the game shares (board, demo, password rotation).
 void seedRandom(std::uint32_t seed);
 int nextRandom();
+
+// A seed that differs from start to start, as the handheld's tick count since boot did: the
+// milliseconds since the machine booted, mixed with the wall clock's nanoseconds.
+std::uint32_t startSeed();

@@ -3,6 +3,7 @@
 
 #include "platform/bitmap.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
@@ -275,6 +276,11 @@ void Surface::drawText(const PixelRect& rect, std::u16string_view text, unsigned
 
 void Surface::setFontPixelSize(int pixels) {
     font_.setPixelSize(std::clamp(pixels, 1, 512));
+}
+
+int Surface::textWidth(std::u16string_view text) const {
+    const QFontMetrics metrics(font_);
+    return metrics.horizontalAdvance(QString::fromUtf16(text.data(), qsizetype(text.size())));
 }
 
 Colour Surface::pixel(int x, int y) const {

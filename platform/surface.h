@@ -45,6 +45,8 @@ class Surface {
     void drawText(const PixelRect& rect, std::u16string_view text, unsigned align, Colour colour);
     // The pixel height of the text font (the default suits a 14-pixel status line).
     void setFontPixelSize(int pixels);
+    // The width in pixels of one line of the text in the text font.
+    int textWidth(std::u16string_view text) const;
 
     // The colour at a pixel; black outside the surface.
     Colour pixel(int x, int y) const;

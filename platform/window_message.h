@@ -19,7 +19,11 @@ enum class MessageKind {
     MenuClosed, // and closed again
     Help,       // the user asked for help (F1)
     Frame,      // the frame timer fired
+    KeyDown,    // `key`: a key of the board was pressed (held keys repeat)
 };
+
+// The keys the board takes; others go to the menus and accelerators.
+enum class GameKey { None, Left, Right, Up, Down, Tap, Escape };
 
 enum class Activation { Deactivated = 0, Activated = 1, ActivatedByTap = 2 };
 
@@ -32,6 +36,7 @@ struct WindowMessage {
     int x = 0;
     int y = 0;
     bool leftButton = false;
+    GameKey key = GameKey::None;
 };
 
 // Returns whether it handled the message; the window does its default for the rest (only Close

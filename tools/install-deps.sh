@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and tests need; quiet and quick when all are present.
+# With the argument `package`, also what `make package` needs to build the Debian package.
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,12 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     clang libclang-rt-14-dev libfuzzer-14-dev
+    desktop-file-utils appstream
 )
+if [ "${1:-}" = package ]; then
+    # dpkg-shlibdeps reads the programs' library dependencies; CPack finds the binaries with file.
+    packages+=(dpkg-dev file)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

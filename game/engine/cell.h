@@ -8,6 +8,9 @@ constexpr int kRows = 8;
 constexpr int kCellCount = kColumns * kRows;
 constexpr int kPieceKinds = 7;
 constexpr int kCellPitch = 29;
+// The board's design-unit edges: cell (c, r) starts at (kBoardLeft + 29c, kBoardTop + 29r).
+constexpr int kBoardLeft = 4;
+constexpr int kBoardTop = 10;
 
 enum CellState : std::uint8_t {
     Idle = 0,

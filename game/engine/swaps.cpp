@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kBoardLeft = 4;
-constexpr int kBoardTop = 10;
 constexpr int kBoardRight = 235;
 constexpr int kBoardBottom = 241;
 

@@ -23,8 +23,8 @@ bool coveredByAnother(const std::vector<PixelRect>& areas, std::size_t index) {
 } // namespace
 
 Surface* BackBuffer::forClient(int width, int height) {
-    madeAnew_ = !surface_ || surface_->width() != width || surface_->height() != height;
-    if (madeAnew_) {
+    if (!surface_ || surface_->width() != width || surface_->height() != height) {
+        fresh_ = true;
         surface_.emplace(width, height);
         surface_->setTracking(true);
         shown_.reset();
@@ -33,6 +33,7 @@ Surface* BackBuffer::forClient(int width, int height) {
 }
 
 void BackBuffer::release() {
+    fresh_ = false;
     surface_.reset();
     shown_.reset();
 }
@@ -41,6 +42,7 @@ std::vector<PixelRect> BackBuffer::takeChanges() {
     if (!surface_ || !surface_->valid()) {
         return {};
     }
+    fresh_ = false;
     std::vector<PixelRect> touched = surface_->takeTouchedAreas();
     if (!shown_) {
         const PixelRect whole{0, 0, surface_->width(), surface_->height()};

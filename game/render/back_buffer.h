@@ -12,8 +12,9 @@ class BackBuffer {
     Surface* forClient(int width, int height);
     void release();
     bool held() const { return surface_.has_value(); }
-    // Whether the last forClient made the buffer, so that it holds nothing drawn yet.
-    bool madeAnew() const { return madeAnew_; }
+    // Whether the buffer is fresh: made (white) by a forClient, on whatever path, and not yet
+    // drawn and taken as shown, so the next drawing must cover every cell.
+    bool fresh() const { return fresh_; }
     // The areas where the buffer now differs from what the window was last told to show, which
     // from then on counts as shown: the whole buffer after it was made, else the parts of the
     // areas drawn since the last call whose pixels changed.
@@ -23,5 +24,5 @@ class BackBuffer {
     std::optional<Surface> surface_;
     // A copy of what the window shows, to tell which drawn pixels changed.
     std::optional<Surface> shown_;
-    bool madeAnew_ = false;
+    bool fresh_ = false;
 };

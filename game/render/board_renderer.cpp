@@ -83,6 +83,26 @@ void drawMarks(Surface& target, const Scale& scale, EngineState& state, const Pi
     setDirty(state, hint.column2, hint.row2);
 }
 
+void drawKeyboardCursor(Surface& target, const Scale& scale, const EngineState& state,
+                        const RenderOptions& options) {
+    const int column = options.cursorColumn;
+    const int row = options.cursorRow;
+    if (!onBoard(column, row) || !needsDrawing(state.cell(column, row), options)) {
+        return;
+    }
+    const int left = kBoardLeft + kCellPitch * column;
+    const int top = kBoardTop + kCellPitch * row;
+    // A square ring two units wide round the whole cell: black outside, white inside.
+    target.fillRect(scaledRect(scale, left, top, 30, 2), whiteColour);
+    target.fillRect(scaledRect(scale, left, top + 28, 30, 2), whiteColour);
+    target.fillRect(scaledRect(scale, left, top, 2, 30), whiteColour);
+    target.fillRect(scaledRect(scale, left + 28, top, 2, 30), whiteColour);
+    target.fillRect(scaledRect(scale, left, top, 30, 1), blackColour);
+    target.fillRect(scaledRect(scale, left, top + 29, 30, 1), blackColour);
+    target.fillRect(scaledRect(scale, left, top, 1, 30), blackColour);
+    target.fillRect(scaledRect(scale, left + 29, top, 1, 30), blackColour);
+}
+
 void drawFrame(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
                const RenderOptions& options) {
     drawBackground(target, scale, state, options);
@@ -90,6 +110,7 @@ void drawFrame(Surface& target, const Scale& scale, EngineState& state, const Pi
     if (!state.boardMoving && !state.boardWasMoving) {
         drawMarks(target, scale, state, art, options, state.selection.column, state.selection.row);
     }
+    drawKeyboardCursor(target, scale, state, options);
     drawTimeBar(target, scale, state);
     drawStatusLine(target, scale, state, options);
     drawEffects(target, scale, state, art, options);

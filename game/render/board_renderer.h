@@ -17,3 +17,7 @@ void drawPieces(Surface& target, const Scale& scale, const EngineState& state, c
 // The selection frame, or after ten idle seconds the hint frames; marks the cells they lie on.
 void drawMarks(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
                const RenderOptions& options, int selectedColumn, int selectedRow);
+// The keyboard cursor: a whole square ring, black lined with white, unlike the corner marks of
+// the selection and hint frames and plain on every background; drawn whenever its cell is.
+void drawKeyboardCursor(Surface& target, const Scale& scale, const EngineState& state,
+                        const RenderOptions& options);

@@ -11,6 +11,9 @@ struct RenderOptions {
     bool transparencyOn = true;
     // While a message box shows, every cell is drawn, so the board stands whole behind it.
     bool messageBoxUp = false;
+    // The keyboard cursor's cell; a column of -1 when it does not show.
+    int cursorColumn = -1;
+    int cursorRow = -1;
 };
 
 // Whole-number factors from the client area to the 240 by 294 design area, used as reals.

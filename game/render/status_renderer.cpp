@@ -47,6 +47,20 @@ struct DrawnStatusLine {
     Surface pixels{0, 0};
 };
 
+// The pop-up font: 11 pixels, smaller where a long number ("12345", "-1234") would not fit
+// between the halo copies' narrowest rectangles (26 pixels).
+int popupFontPixels(std::u16string_view text) {
+    Surface measure(1, 1);
+    int pixels = 11;
+    for (; pixels > 6; --pixels) {
+        measure.setFontPixelSize(pixels);
+        if (measure.textWidth(text) <= 26) {
+            break;
+        }
+    }
+    return pixels;
+}
+
 // Black digits with a near-white outline on white: four halo copies, each shifted one pixel.
 Surface composePopup(std::u16string_view text) {
     struct Layer {
@@ -60,12 +74,13 @@ Surface composePopup(std::u16string_view text) {
         {{0, 0, 28, 20}, blackColour},
     };
     constexpr unsigned align = TextAlign::Centre | TextAlign::Bottom;
+    const int fontPixels = popupFontPixels(text);
     Surface base(28, 28);
-    base.setFontPixelSize(11);
+    base.setFontPixelSize(fontPixels);
     base.drawText({0, 0, 28, 21}, text, align, kHalo);
     for (const Layer& layer : layers) {
         Surface ink(28, 28);
-        ink.setFontPixelSize(11);
+        ink.setFontPixelSize(fontPixels);
         ink.drawText(layer.rect, text, align, layer.colour);
         base.stretchCopyWhiteTransparent(ink, {0, 0, 28, 28});
     }

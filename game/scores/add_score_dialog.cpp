@@ -27,7 +27,7 @@ std::u16string storedPassword(std::u16string_view typed, PasswordContent& conten
 
 std::u16string notGoodEnoughText(const PasswordContent& content) {
     std::u16string text = u"The password is valid.  Unfortunately, your score of ";
-    text += utf16FromUtf8(std::to_string(static_cast<std::int32_t>(content.score)));
+    text += utf16FromUtf8(std::to_string(content.score));
     text += u" on the ";
     text += levelName(content.level);
     text += u" difficulty level is not a high score on this machine.";

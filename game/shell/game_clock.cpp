@@ -6,10 +6,26 @@
 #include "game/shell/paint.h"
 #include "game/shell/shell_state.h"
 #include "platform/dialog_host.h"
+#include "platform/modal_loops.h"
 #include "platform/tick_count.h"
 #include "platform/window.h"
 
+namespace {
+
+// A resume asked for inside a modal loop (an activation arriving late, a message box closed over
+// a dialog) waits for the loop to end: the frames and the clock go on at the top level only.
+bool resumeWaiting = false;
+
+[[maybe_unused]] const int resumeAtTopLevel = addModalLoopsEndedListener([] {
+    if (resumeWaiting) {
+        resumeGame();
+    }
+});
+
+} // namespace
+
 void pauseGame() {
+    resumeWaiting = false;
     shell.running = false;
     releaseBackBuffer();
     if (shell.mainWindow) {
@@ -18,6 +34,11 @@ void pauseGame() {
 }
 
 void resumeGame() {
+    if (insideModalLoop()) {
+        resumeWaiting = true;
+        return;
+    }
+    resumeWaiting = false;
     shell.previousTick = tickCount();
     shell.lastTick = shell.previousTick;
     shell.running = true;
@@ -39,6 +60,15 @@ int showMessageBox(std::u16string_view text, std::u16string_view caption, Messag
     resumeGame();
     shell.messageBoxUp = false;
     return pressed;
+}
+
+void showFatalError(std::u16string_view text) {
+    pauseGame();
+    showMessageBox(text, u"Error");
+}
+
+bool boardInputRefused() {
+    return engine.boardMoving || !shell.running || shell.messageBoxUp || engine.demoMode;
 }
 
 void frameTick() {

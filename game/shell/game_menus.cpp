@@ -29,13 +29,15 @@ MenuBarTemplate gameMenuBar() {
           {kColorRed, u"Red"},
           {kColorGreen, u"Green"},
           {kColorCyan, u"Cyan"},
-          {kColorBlack, u"Black"}}},
+          {kColorBlack, u"Black"}},
+         true},
         {kMenuSpeed,
          u"Speed",
          {{kSpeedNormal, u"Normal"},
           {kSpeedFast, u"Fast"},
           {kSpeedFaster, u"Faster"},
-          {kSpeedInstant, u"Instant"}}},
+          {kSpeedInstant, u"Instant"}},
+         true},
         {kCommandPause, u"Pause", {}},
     };
 }

@@ -4,6 +4,7 @@
 #include "game/engine/board.h"
 #include "game/render/back_buffer.h"
 #include "game/render/board_renderer.h"
+#include "game/shell/keyboard_play.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
 #include "platform/fatal_error.h"
@@ -22,6 +23,10 @@ RenderOptions currentOptions() {
     options.showTurnScore = preferences.showTurnScore != 0;
     options.transparencyOn = preferences.transparencyOn != 0;
     options.messageBoxUp = shell.messageBoxUp;
+    if (keyboardCursor.shown) {
+        options.cursorColumn = keyboardCursor.column;
+        options.cursorRow = keyboardCursor.row;
+    }
     return options;
 }
 
@@ -36,7 +41,7 @@ Surface* drawIntoBuffer(PixelSize client) {
     }
     // A fresh buffer is white: every cell must be drawn into it, or a paint while paused (a
     // menu open, a dialog up) would show a board of blank squares.
-    if (backBuffer.madeAnew()) {
+    if (backBuffer.fresh()) {
         markAllCells(engine);
     }
     drawFrame(*buffer, scaleForClient(client.width, client.height), engine, pieceArt,
@@ -53,12 +58,16 @@ void invalidateChanges(Window& window) {
 } // namespace
 
 void paintWindow(Window& window) {
+    // The program is ending behind a fatal error's box; nothing is left to draw into.
+    if (fatalErrorShowing()) {
+        return;
+    }
     const PixelSize client = window.clientSize();
     Surface* buffer = nullptr;
     if (frameDrawn) {
         buffer = backBuffer.forClient(client.width, client.height);
         frameDrawn = false;
-        if (backBuffer.madeAnew()) {
+        if (backBuffer.fresh()) {
             buffer = nullptr;
         }
     }

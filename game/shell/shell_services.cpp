@@ -1,4 +1,4 @@
-// The engine's view of the program: the shared generator, sounds, live speeds and the shell.
+// The program's services to the engine, the high-score table and fatal errors.
 #include "game/shell/shell_services.h"
 
 #include "game/engine/engine_state.h"
@@ -48,4 +48,12 @@ void ShellServices::highScoresDialog(int level) {
     if (shell.dialogs) {
         ::highScoresDialog(*shell.dialogs, level);
     }
+}
+
+int ShellMessageBoxes::showMessageBox(std::u16string_view text, std::u16string_view caption) {
+    return ::showMessageBox(text, caption);
+}
+
+void ShellFatalErrors::show(std::u16string_view text) {
+    showFatalError(text);
 }

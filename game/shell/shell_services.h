@@ -1,7 +1,9 @@
-// The engine's view of the program: the shared generator, sounds, live speeds and the shell.
+// The program's services to the engine, the high-score table and fatal errors.
 #pragma once
 
 #include "game/engine/engine_services.h"
+#include "game/scores/score_services.h"
+#include "platform/fatal_error.h"
 
 class ShellServices final : public EngineServices {
   public:
@@ -15,4 +17,16 @@ class ShellServices final : public EngineServices {
     bool isHighScore(int level, std::int32_t score) override;
     void newHighScoreDialog(EngineState& state) override;
     void highScoresDialog(int level) override;
+};
+
+// The high-score table's messages go through the game's own message boxes.
+class ShellMessageBoxes final : public MessageBoxService {
+  public:
+    int showMessageBox(std::u16string_view text, std::u16string_view caption) override;
+};
+
+// A fatal error's box is one of the game's message boxes, shown with the game paused.
+class ShellFatalErrors final : public FatalErrorDisplay {
+  public:
+    void show(std::u16string_view text) override;
 };

@@ -17,6 +17,7 @@
 #include "game/themes/theme_settings.h"
 #include "platform/device_root.h"
 #include "platform/dialog_qt.h"
+#include "platform/fatal_error.h"
 #include "platform/files.h"
 #include "platform/main_window.h"
 #include "platform/random.h"
@@ -29,14 +30,6 @@
 #include <QIcon>
 
 namespace {
-
-// The high-score table's messages go through the game's own message boxes.
-class ShellMessageBoxes final : public MessageBoxService {
-  public:
-    int showMessageBox(std::u16string_view text, std::u16string_view caption) override {
-        return ::showMessageBox(text, caption);
-    }
-};
 
 // The first start puts the help page beside the game's files.
 void installHelpPage() {
@@ -64,19 +57,22 @@ int mainLoop() {
     QtSoundPlayer sounds;
     ShellServices services;
     ShellMessageBoxes messageBoxes;
+    ShellFatalErrors fatalErrors;
     shell.dialogs = &dialogs;
     shell.sounds = &sounds;
     engine.services = &services;
     setMessageBoxService(&messageBoxes);
+    setFatalErrorDisplay(&fatalErrors);
 
     MainWindow window(QStringLiteral("Zorvagon"), mainWindowProc);
     window.setWindowIcon(QIcon(QString::fromLatin1(programIconPath)));
     shell.mainWindow = &window;
+    dialogs.setMainWindow(&window);
     instance.setRaiseRequestHandler([&window] { window.activate(); });
 
     themeSettings = {preferences.themePath, shell.installDirectory, savePreferences};
     loadTheme();
-    seedRandom(tickCount());
+    seedRandom(startSeed());
     newBoard(engine);
     loadSounds();
     loadHighScores(installPath(u"high.scr"));
@@ -84,5 +80,6 @@ int mainLoop() {
     resumeGame();
     const int exitCode = QApplication::exec();
     shell.mainWindow = nullptr;
+    setFatalErrorDisplay(nullptr);
     return exitCode;
 }

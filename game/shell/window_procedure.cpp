@@ -10,6 +10,7 @@
 #include "game/shell/game_clock.h"
 #include "game/shell/game_menus.h"
 #include "game/shell/install_directory.h"
+#include "game/shell/keyboard_play.h"
 #include "game/shell/paint.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
@@ -22,13 +23,11 @@
 
 namespace {
 
-// The board takes the stylus only in a game in progress, at rest, running, with no box up.
-bool stylusRefused() {
-    return engine.boardMoving || !shell.running || shell.messageBoxUp || engine.demoMode;
-}
-
 void handleStylus(Window& window, const WindowMessage& message) {
-    if (stylusRefused()) {
+    if (message.kind == MessageKind::StylusDown) {
+        hideKeyboardCursor();
+    }
+    if (boardInputRefused()) {
         return;
     }
     const PixelSize client = window.clientSize();
@@ -94,13 +93,15 @@ void newGame() {
     resumeGame();
 }
 
-// The game resumes when the main window is activated again as the dialog closes.
+// The game goes on after the list and the reload as after every other dialog, not only when an
+// activation follows (none comes without a window manager, or when the list closes by key).
 void loadThemeCommand() {
     pauseGame();
     if (shell.dialogs) {
         themeListDialog(*shell.dialogs);
     }
     loadTheme();
+    resumeGame();
 }
 
 bool handleCommand(Window& window, int id) {
@@ -185,6 +186,9 @@ bool mainWindowProc(Window& window, const WindowMessage& message) {
         return true;
     case MessageKind::Frame:
         frameTick();
+        return true;
+    case MessageKind::KeyDown:
+        pressGameKey(message.key);
         return true;
     case MessageKind::Close:
         return false;

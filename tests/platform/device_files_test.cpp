@@ -45,6 +45,21 @@ TEST_F(PathMapping, FirstRunCreatesTheDocumentsAndThemesFoldersOnce) {
     EXPECT_FALSE(fs::exists(root() / "my documents" / "zorv themes"));
 }
 
+TEST_F(PathMapping, AnEmptiedRootOrOneWithoutDocumentsIsInstalledAgain) {
+    // The root exists (the player made it, or emptied it to start over).
+    EXPECT_TRUE(installOnFirstRun());
+    EXPECT_TRUE(fs::is_directory(root() / "my documents" / "zorv themes"));
+    fs::remove_all(root() / "my documents");
+    writeFile("registry.ini", "");
+    EXPECT_TRUE(installOnFirstRun());
+    EXPECT_TRUE(fs::is_directory(root() / "my documents" / "zorv themes"));
+    // A folder of another case is the documents folder already.
+    fs::remove_all(root() / "my documents");
+    fs::create_directories(root() / "My Documents");
+    EXPECT_FALSE(installOnFirstRun());
+    EXPECT_FALSE(fs::exists(root() / "my documents"));
+}
+
 TEST_F(Files, WriteSeekTellAndReadBack) {
     ASSERT_TRUE(replaceFile(u"\\data.bin", "abcdef", 6));
     auto file = File::openForReading(u"\\DATA.BIN");

@@ -5,7 +5,10 @@
 #include "platform/text.h"
 #include "platform/tick_count.h"
 
+#include <chrono>
 #include <random>
+#include <set>
+#include <thread>
 
 using Registry = DeviceRootTest;
 
@@ -98,4 +101,15 @@ TEST(RandomGenerator, StaysInRangeAndRepeatsForASeed) {
     RandomGenerator generator;
     generator.seed(1);
     EXPECT_EQ(generator.next(), 41); // the classic generator's first value for seed 1
+}
+
+TEST(RandomGenerator, StartsOneMillisecondApartDealDifferentFirstBoards) {
+    // Each start's first board comes from the generator's first values after seeding.
+    std::set<int> firstValues;
+    for (int start = 0; start < 12; ++start) {
+        seedRandom(startSeed());
+        firstValues.insert(nextRandom() * (kRandomMax + 1) + nextRandom());
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(firstValues.size(), 12u);
 }

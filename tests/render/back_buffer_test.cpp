@@ -130,3 +130,22 @@ TEST(StatusLine, DrawnAgainOverOtherPixelsOrWithOtherTextItMatchesAFreshDrawing)
     drawStatusLine(other, scale, state, options);
     EXPECT_TRUE(sameImage(other, ten));
 }
+
+TEST(BackBuffer, StaysFreshUntilItsDrawingIsTakenWhateverAsksForItInBetween) {
+    BackBuffer buffer;
+    ASSERT_NE(buffer.forClient(240, 294), nullptr);
+    buffer.takeChanges();
+    EXPECT_FALSE(buffer.fresh());
+    // A resize made a new buffer; a second look at the same size must not hide that.
+    ASSERT_NE(buffer.forClient(245, 294), nullptr);
+    EXPECT_TRUE(buffer.forClient(245, 294) && buffer.fresh());
+    const std::vector<PixelRect> changes = buffer.takeChanges();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].right, 245);
+    EXPECT_FALSE(buffer.fresh());
+    buffer.forClient(245, 294);
+    EXPECT_FALSE(buffer.fresh());
+    buffer.release();
+    buffer.forClient(245, 294);
+    EXPECT_TRUE(buffer.fresh());
+}

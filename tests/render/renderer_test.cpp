@@ -161,3 +161,50 @@ TEST_F(Renderer, TheHintShowsAfterTenIdleSecondsButNeverOnExpert) {
     state.idleMs = 10000;
     EXPECT_NE(paint().pixel(4 + 58, 10 + 58), blue);
 }
+
+TEST_F(Renderer, AFiveCharacterPopupFitsItsCellWithNothingCutOff) {
+    for (const std::int32_t points : {12345, -1234, 150}) {
+        SCOPED_TRACE(points);
+        state.popups = {{3, 3, points, 1000}};
+        const Surface frame = paint();
+        // The ink keeps off the cell's outer columns, where a number too wide is cut.
+        int leftmost = 28;
+        int rightmost = -1;
+        for (int y = 11 + 87; y < 11 + 87 + 28; ++y) {
+            for (int x = 0; x < 28; ++x) {
+                if (frame.pixel(5 + 87 + x, y) == blackColour) {
+                    leftmost = std::min(leftmost, x);
+                    rightmost = std::max(rightmost, x);
+                }
+            }
+        }
+        ASSERT_GE(rightmost, 0);
+        EXPECT_GE(leftmost, 1);
+        EXPECT_LE(rightmost, 26);
+        if (points == 150) {
+            EXPECT_GT(rightmost - leftmost, 10); // short numbers keep the full size
+        }
+    }
+}
+
+TEST_F(Renderer, TheKeyboardCursorShowsInBlackAndWhiteOnEveryBackground) {
+    options.cursorColumn = 2;
+    options.cursorRow = 3;
+    const int left = 4 + 29 * 2;
+    const int top = 10 + 29 * 3;
+    for (const Colour background : {kGrey, rgbColour(0, 0, 128), whiteColour, rgbColour(255, 0, 0),
+                                    rgbColour(0, 128, 0), rgbColour(0, 255, 255), blackColour}) {
+        options.backgroundColor = background;
+        for (const bool transparency : {true, false}) {
+            options.transparencyOn = transparency;
+            const Surface frame = paint();
+            EXPECT_EQ(frame.pixel(left, top), blackColour);
+            EXPECT_EQ(frame.pixel(left + 1, top + 1), whiteColour);
+            EXPECT_EQ(frame.pixel(left + 29, top + 29), blackColour);
+            EXPECT_EQ(frame.pixel(left + 15, top), blackColour);
+            EXPECT_EQ(frame.pixel(left + 15, top + 28), whiteColour);
+        }
+    }
+    options.cursorColumn = -1;
+    EXPECT_NE(paint().pixel(left, top), blackColour);
+}

@@ -142,6 +142,18 @@ TEST_F(ScoreDialogTest, AScoreThatIsNotGoodEnoughIsToldAndNotAdded) {
     EXPECT_EQ(nameAt(2, 9), u"x9");
 }
 
+TEST_F(ScoreDialogTest, AScoreOfTwoToTheThirtyFirstAndAboveIsToldUnsigned) {
+    for (int place = 0; place < 10; ++place) {
+        addHighScore(u"best", encodePassword(4000000000u, 5, 2));
+    }
+    addFriend(u"friend", encodePassword(3000000000u, 5, 2));
+    highScoresDialog(dialogs, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              u"The password is valid.  Unfortunately, your score of 3000000000 on the Expert "
+              u"difficulty level is not a high score on this machine.");
+}
+
 TEST_F(ScoreDialogTest, AMistypedPasswordCanBeCorrectedInTheOpenDialog) {
     const std::u16string password = encodePassword(777, 5, 1);
     std::u16string typedName;

@@ -1,9 +1,7 @@
 // The game's own files on a full or failing disk: the old preferences and high scores survive.
 #include "file_fault_cases.h"
 #include "game/scores/password_codec.h"
-#include "game/scores/score_services.h"
 #include "game/shell/command_ids.h"
-#include "game/shell/game_clock.h"
 #include "hang_guard.h"
 #include "shell_fixture.h"
 #include "small_file_system.h"
@@ -23,30 +21,9 @@ std::vector<std::string> entries(const fs::path& folder) {
     return names;
 }
 
-// The high-score table's messages through the game's message boxes, as at start-up.
-class ShellMessageBoxes final : public MessageBoxService {
-  public:
-    int showMessageBox(std::u16string_view text, std::u16string_view caption) override {
-        return ::showMessageBox(text, caption);
-    }
-};
-
 } // namespace
 
-class FullDisk : public ShellTest {
-  protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        setMessageBoxService(&messageBoxes_);
-    }
-    void TearDown() override {
-        setMessageBoxService(nullptr);
-        ShellTest::TearDown();
-    }
-
-  private:
-    ShellMessageBoxes messageBoxes_;
-};
+using FullDisk = ShellTest;
 
 TEST_F(FullDisk, TogglingHintsAndANewBestScoreLoseNeitherFile) {
     const std::string preferencesBefore = readFile("my documents/zorv.prf");

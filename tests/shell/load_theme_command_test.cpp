@@ -55,6 +55,9 @@ TEST_F(LoadThemeCommand, ANewThemeIsInstalledAndItsPiecesAreDrawn) {
     EXPECT_FALSE(std::filesystem::exists(root() / "my documents" / "Squares.zpk"));
     EXPECT_EQ(pieceColour(0), 0xFF0000u);
     EXPECT_EQ(pieceColour(2), 0x0000FFu);
+    // The game goes on without waiting for an activation.
+    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(window.frames);
 }
 
 TEST_F(LoadThemeCommand, TheDefaultEntryBringsTheBuiltInPiecesBack) {

@@ -4,9 +4,9 @@
 
 #include "device_root_fixture.h"
 #include "game/engine/engine_state.h"
-#include "game/shell/game_clock.h"
 #include "game/resources/game_resources.h"
 #include "game/scores/high_score_table.h"
+#include "game/shell/game_clock.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_services.h"
@@ -81,6 +81,7 @@ class ShellTest : public DeviceRootTest {
         seedRandom(7);
         engine = EngineState{};
         engine.services = &services;
+        setMessageBoxService(&messageBoxes);
         shell.dialogs = &dialogs;
         shell.sounds = &sounds;
         shell.mainWindow = &window;
@@ -91,6 +92,7 @@ class ShellTest : public DeviceRootTest {
     void TearDown() override {
         clearTestClock();
         freeSounds();
+        setMessageBoxService(nullptr);
         shell = ShellState{};
         engine = EngineState{};
         DeviceRootTest::TearDown();
@@ -131,4 +133,5 @@ class ShellTest : public DeviceRootTest {
     ScriptedDialogHost dialogs;
     RecordingSoundPlayer sounds;
     ShellServices services;
+    ShellMessageBoxes messageBoxes;
 };

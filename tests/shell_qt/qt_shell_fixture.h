@@ -1,0 +1,177 @@
+// The whole game on a real Qt window with real dialogs, and a stand-in user who answers them.
+#pragma once
+
+#include "device_root_fixture.h"
+#include "game/engine/engine_state.h"
+#include "game/resources/game_resources.h"
+#include "game/scores/high_score_table.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/install_directory.h"
+#include "game/shell/preferences.h"
+#include "game/shell/shell_services.h"
+#include "game/shell/shell_state.h"
+#include "game/shell/sounds.h"
+#include "game/shell/window_procedure.h"
+#include "game/themes/theme_loader.h"
+#include "game/themes/theme_settings.h"
+#include "platform/dialog_qt.h"
+#include "platform/dialog_widgets.h"
+#include "platform/main_window.h"
+#include "platform/modal_loops.h"
+#include "platform/random.h"
+#include "platform/recording_sound_player.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Plays the user's part in every modal window the program opens: notes its title, lets
+// `whileOpen` act inside its loop (an activation arriving late, say), waits `dwellMs`, then
+// answers it: OK in a message box, Enter in a dialog after `beforeEnter`.
+class StandInUser {
+  public:
+    StandInUser() {
+        watch_.setInterval(10);
+        QObject::connect(&watch_, &QTimer::timeout, [this] { look(); });
+        watch_.start();
+    }
+
+    int dwellMs = 50;
+    std::function<void(QWidget&)> whileOpen;
+    std::function<void(TemplateDialog&)> beforeEnter;
+    std::vector<QString> titles;
+
+    int count(const QString& title) const {
+        return int(std::count(titles.begin(), titles.end(), title));
+    }
+
+  private:
+    void look() {
+        QWidget* modal = QApplication::activeModalWidget();
+        // Marked on the widget itself: a new box may take the address of one already gone.
+        if (!modal || modal->property("answered").toBool()) {
+            return;
+        }
+        modal->setProperty("answered", true);
+        titles.push_back(modal->windowTitle());
+        if (whileOpen) {
+            whileOpen(*modal);
+        }
+        QTimer::singleShot(dwellMs, modal, [this, modal] { answer(modal); });
+    }
+    void answer(QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Ok)->click();
+            return;
+        }
+        if (auto* dialog = dynamic_cast<TemplateDialog*>(modal)) {
+            if (beforeEnter) {
+                beforeEnter(*dialog);
+            }
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(dialog, &enter);
+        }
+    }
+
+    QTimer watch_;
+};
+
+class QtShellTest : public DeviceRootTest {
+  protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        std::filesystem::create_directories(root() / "my documents");
+        initGameResources();
+        shell = ShellState{};
+        readInstallDirectory();
+        resetPreferences();
+        themeSettings = {preferences.themePath, shell.installDirectory, savePreferences};
+        loadHighScores(installPath(u"high.scr"));
+        seedRandom(7);
+        engine = EngineState{};
+        engine.services = &services;
+        setMessageBoxService(&messageBoxes);
+        shell.dialogs = &dialogs;
+        shell.sounds = &sounds;
+        window = std::make_unique<MainWindow>(
+            QStringLiteral("Zorvagon"), [this](Window& target, const WindowMessage& message) {
+                if (message.kind == MessageKind::Frame) {
+                    ++frames;
+                    framesInsideModalLoops += insideModalLoop() ? 1 : 0;
+                }
+                // The window goes at the end of each test, not the program: no quit is posted,
+                // which would end every later test's loop at once.
+                if (message.kind == MessageKind::Destroy) {
+                    shell.menuBar = nullptr;
+                    freeSounds();
+                    return true;
+                }
+                return mainWindowProc(target, message);
+            });
+        shell.mainWindow = window.get();
+        dialogs.setMainWindow(window.get());
+        loadTheme();
+        loadSounds();
+        window->resize(240, 294 + window->menuBar()->sizeHint().height());
+        window->show();
+        resumeGame();
+    }
+    void TearDown() override {
+        pauseGame();
+        window.reset();
+        setMessageBoxService(nullptr);
+        shell = ShellState{};
+        engine = EngineState{};
+        DeviceRootTest::TearDown();
+    }
+
+    // Runs the program's top-level loop until `done` holds or the time is up.
+    static bool runUntil(const std::function<bool()>& done, int timeoutMs) {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (done()) {
+                loop.quit();
+            }
+        });
+        poll.start(5);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        return done();
+    }
+    static void runFor(int ms) {
+        runUntil([] { return false; }, ms);
+    }
+
+    // A game in progress on a board that lies still and has no move.
+    void startStillGame(int level) {
+        engine.demoMode = false;
+        engine.level = level;
+        engine.timeLeftMs = 100000;
+        for (int column = 0; column < kColumns; ++column) {
+            for (int row = 0; row < kRows; ++row) {
+                engine.cell(column, row) = Cell{};
+                engine.cell(column, row).kind = std::uint8_t((column + 2 * row) % 5);
+            }
+        }
+    }
+
+    QtDialogHost dialogs;
+    RecordingSoundPlayer sounds;
+    ShellServices services;
+    ShellMessageBoxes messageBoxes;
+    std::unique_ptr<MainWindow> window;
+    int frames = 0;
+    int framesInsideModalLoops = 0;
+};

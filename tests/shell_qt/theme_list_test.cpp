@@ -1,0 +1,51 @@
+// Game → Load Theme... on the real dialog: nothing chosen changes nothing, and the game goes on.
+#include "game/shell/command_ids.h"
+#include "game/themes/theme_list_dialog.h"
+#include "platform/text.h"
+#include "qt_shell_fixture.h"
+#include "theme_file_writer.h"
+#include "theme_format/theme_file.h"
+
+#include <QImage>
+
+namespace {
+
+using LoadThemeDialog = QtShellTest;
+
+// An installed theme of seven plain squares.
+void writeSquaresTheme(const std::filesystem::path& folder) {
+    std::filesystem::path sources[kThemeRecordCount];
+    for (std::size_t kind = 0; kind < kThemeRecordCount; ++kind) {
+        QImage square(28, 28, QImage::Format_RGB32);
+        square.fill(QColor::fromHsv(int(kind) * 50, 255, 200));
+        sources[kind] = folder / ("piece" + std::to_string(kind) + ".bmp");
+        ASSERT_TRUE(square.save(QString::fromStdString(sources[kind].string()), "BMP"));
+    }
+    std::filesystem::create_directories(folder / "my documents" / "zorv themes");
+    ASSERT_TRUE(writeThemeFromFiles(
+        folder / "my documents" / "zorv themes" / "Mine.zpk", "Squares",
+        [](std::string_view text) { return std::u16string(text.begin(), text.end()); }, sources));
+}
+
+TEST_F(LoadThemeDialog, DoneWithNothingChosenKeepsThePlayersThemeAndTheGameGoesOn) {
+    writeSquaresTheme(root());
+    const std::u16string theme = u"\\my documents\\zorv themes\\Mine.zpk";
+    setFieldText(preferences.themePath, theme);
+    loadTheme();
+    ASSERT_EQ(std::u16string(preferences.themePath), theme);
+    StandInUser user;
+    bool listHadFocus = false;
+    user.whileOpen = [&](QWidget& modal) { listHadFocus = modal.focusWidget() != nullptr; };
+    pauseGame();
+    QTimer::singleShot(0, [this] { window->sendCommand(kCommandLoadTheme); });
+    ASSERT_TRUE(runUntil([&] { return !user.titles.empty() && !insideModalLoop(); }, 5000));
+
+    EXPECT_EQ(user.titles, std::vector<QString>{"Load Zorv Theme"});
+    EXPECT_TRUE(listHadFocus);
+    EXPECT_EQ(std::u16string(preferences.themePath), theme);
+    // No activation is needed for the game to go on.
+    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(window->framesRunning());
+}
+
+} // namespace
