@@ -4,7 +4,7 @@ SANITIZE_BUILD := build-sanitize
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= /usr/local
 
-.PHONY: all deps build play pixelkiln test test-sanitize bench install package clean
+.PHONY: all deps build play pixelkiln test test-sanitize fuzz bench install package clean
 
 all: build
 
@@ -35,6 +35,11 @@ test-sanitize: deps $(SANITIZE_BUILD)/build.ninja
 		ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j2
 
+# Every fuzzer in turn for FUZZ_SECONDS each (clang, both sanitizers).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	./fuzz/run.sh $(FUZZ_SECONDS)
+
 bench: build
 	./$(BUILD)/bin/engine_bench
 
@@ -48,4 +53,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz

@@ -1,9 +1,9 @@
 // The three file dialogs; each makes the start directory current again when it closes.
 #include "pixelkiln/theme_commands.h"
+#include "platform/file_replacement.h"
 #include "platform/text.h"
 
 #include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -53,7 +53,5 @@ void chooseBitmap(PixelkilnState& state, DialogHost& host, int k) {
         return;
     }
     // A snapshot: later edits of the chosen file reach the theme only when chosen again.
-    std::error_code ignored;
-    std::filesystem::copy_file(std::filesystem::path(*chosen), workingBitmapPath(state, k),
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+    copyNativeFile(std::filesystem::path(*chosen), workingBitmapPath(state, k));
 }

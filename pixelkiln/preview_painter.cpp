@@ -2,32 +2,19 @@
 #include "pixelkiln/preview_painter.h"
 
 #include "pixelkiln/main_dialog_template.h"
+#include "platform/bitmap.h"
 #include "platform/dialog_classes.h"
 
-#include <QImageReader>
 #include <QPainter>
 
-namespace {
-
-// A hostile file claiming a huge picture is not decoded.
-constexpr int kMaxBitmapSide = 8192;
-
-QImage loadBitmap(const std::filesystem::path& path) {
-    QImageReader reader(QString::fromStdString(path.string()), "bmp");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide) {
-        return {};
-    }
-    return reader.read();
-}
-
-} // namespace
-
 void previewPainter(QImage& client, const std::filesystem::path& bitmap) {
-    const QImage picture = loadBitmap(bitmap);
-    if (picture.isNull()) {
+    // Loaded as the game loads a piece, so the preview shows exactly what the game can draw;
+    // a pipe in the bitmap's place or a huge picture shows nothing and never blocks.
+    const auto loaded = Bitmap::loadNativeFile(bitmap);
+    if (!loaded) {
         return;
     }
+    const QImage& picture = loaded->image();
     QPainter painter(&client);
     painter.fillRect(kPreviewLeft, kPreviewTop, kPieceSide, kPieceSide, Qt::white);
     painter.drawImage(kPreviewLeft, kPreviewTop, picture, 0, 0, kPieceSide, kPieceSide);

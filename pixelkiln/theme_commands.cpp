@@ -3,30 +3,11 @@
 
 #include "pixelkiln/dialog_ids.h"
 #include "pixelkiln/main_dialog.h"
+#include "pixelkiln/theme_files.h"
+#include "platform/file_replacement.h"
 #include "platform/text.h"
-#include "theme_format/theme_file.h"
-
-#include <fstream>
-#include <vector>
 
 namespace {
-
-// Whether all seven records follow; each is read whole and dropped again.
-bool recordsComplete(std::istream& in) {
-    std::vector<std::uint8_t> record;
-    for (std::size_t k = 0; k < kThemeRecordCount; ++k) {
-        if (!readPieceRecord(in, record)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void writeWorkingBitmap(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 std::u16string utf16FromNarrow(std::string_view text) {
     return utf16FromUtf8(text);
@@ -35,29 +16,20 @@ std::u16string utf16FromNarrow(std::string_view text) {
 } // namespace
 
 bool openTheme(PixelkilnState& state) {
-    std::ifstream in(std::filesystem::path(state.curThemeFile), std::ios::binary);
-    if (!in || !checkThemeHeader(in) || !skipThemeName(in)) {
+    // The whole file is checked before a single working bitmap is replaced, and the seven are
+    // replaced all or none, so a failing disk never leaves a mixture of two themes.
+    const auto theme = readThemeFile(std::filesystem::path(state.curThemeFile));
+    if (!theme) {
         return false;
     }
-    // The whole file is checked before a single working bitmap is replaced.
-    const std::streampos records = in.tellg();
-    if (!recordsComplete(in)) {
-        return false;
-    }
-    const auto name = readThemeName(in);
-    if (!name) {
-        return false;
-    }
-    state.curThemeName = narrowFromDialogText(*name);
-    in.clear();
-    in.seekg(records);
-    std::vector<std::uint8_t> record;
+    std::filesystem::path targets[kThemeRecordCount];
     for (int k = 1; k <= kPreviewCount; ++k) {
-        // A working bitmap that cannot be written still has its record read, to stay in step.
-        if (readPieceRecord(in, record)) {
-            writeWorkingBitmap(workingBitmapPath(state, k), record);
-        }
+        targets[k - 1] = workingBitmapPath(state, k);
     }
+    if (!replaceNativeFiles(targets, theme->records)) {
+        return false;
+    }
+    state.curThemeName = narrowFromDialogText(theme->name);
     return true;
 }
 

@@ -9,12 +9,13 @@
 bool askThemeToOpen(PixelkilnState& state, DialogHost& host);
 // The save dialog for theme files; a confirmed choice becomes curThemeFile.
 bool askThemeToSave(PixelkilnState& state, DialogHost& host);
-// Copies a bitmap file of the user's choice over working bitmap k (1 to 7).
+// Copies a bitmap file of the user's choice over working bitmap k (1 to 7); a failed copy
+// leaves the working bitmap as it was.
 void chooseBitmap(PixelkilnState& state, DialogHost& host, int k);
 
 // Reads curThemeFile into curThemeName and the seven working bitmaps. A file that cannot be
-// opened, has another header or lacks any of its seven records changes nothing; gives whether
-// the theme was read.
+// opened, has another header or lacks any of its seven records changes nothing, and so does a
+// working bitmap that cannot be written; gives whether the theme was read.
 bool openTheme(PixelkilnState& state);
 
 // The commands of the main dialog's buttons.

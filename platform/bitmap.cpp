@@ -2,6 +2,7 @@
 #include "platform/bitmap.h"
 
 #include "platform/files.h"
+#include "platform/regular_file.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -11,16 +12,12 @@
 
 namespace {
 
-// Far beyond any bitmap the programs use, small enough that a hostile header costs little.
-constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
-constexpr int maxSide = 4096;
-
 std::optional<Bitmap> decode(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide)
+    if (!size.isValid() || size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide)
         return std::nullopt;
     QImage image;
     if (!reader.read(&image))
@@ -28,9 +25,9 @@ std::optional<Bitmap> decode(QByteArray bytes) {
     return Bitmap::fromImage(image);
 }
 
-std::optional<Bitmap> decodeQtFile(const QString& path) {
+std::optional<Bitmap> decodeResource(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(maxFileBytes))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(kMaxBitmapFileBytes))
         return std::nullopt;
     return decode(file.readAll());
 }
@@ -44,22 +41,25 @@ std::optional<Bitmap> Bitmap::fromImage(const QImage& image) {
 }
 
 std::optional<Bitmap> Bitmap::fromBmpData(std::span<const std::uint8_t> data) {
-    if (data.size() > maxFileBytes)
+    if (data.size() > kMaxBitmapFileBytes)
         return std::nullopt;
     return decode(QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())));
 }
 
 std::optional<Bitmap> Bitmap::loadResource(std::u16string_view resourcePath) {
-    return decodeQtFile(QString::fromUtf16(resourcePath.data(), qsizetype(resourcePath.size())));
+    return decodeResource(QString::fromUtf16(resourcePath.data(), qsizetype(resourcePath.size())));
 }
 
 std::optional<Bitmap> Bitmap::loadFile(std::u16string_view handheldPath) {
-    const auto bytes = readWholeFile(handheldPath, maxFileBytes);
+    const auto bytes = readWholeFile(handheldPath, kMaxBitmapFileBytes);
     if (!bytes)
         return std::nullopt;
     return fromBmpData(*bytes);
 }
 
 std::optional<Bitmap> Bitmap::loadNativeFile(const std::filesystem::path& path) {
-    return decodeQtFile(QString::fromStdString(path.string()));
+    const auto bytes = readNativeWholeFile(path, kMaxBitmapFileBytes);
+    if (!bytes)
+        return std::nullopt;
+    return fromBmpData(*bytes);
 }

@@ -2,15 +2,24 @@
 #pragma once
 
 #include <QImage>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <string_view>
 
+// The largest bitmap loaded: a piece is drawn in a cell of 28 by 28 design units, and seven of
+// these decoded (4 MiB each) are still little to hold. Its side is checked from the header,
+// before anything is decoded.
+constexpr int kMaxBitmapSide = 1024;
+// The largest .bmp file read: such a bitmap at 32 bits per pixel, with room for any header.
+constexpr std::size_t kMaxBitmapFileBytes = 4 * 1024 * 1024 + 64 * 1024;
+
 class Bitmap {
   public:
     // Each gives nothing when the data is missing, damaged, not a BMP image, or too large.
+    // Files are read only when they are regular files.
     static std::optional<Bitmap> fromBmpData(std::span<const std::uint8_t> data);
     // A Qt resource path such as u":/bitmaps/piece1.bmp".
     static std::optional<Bitmap> loadResource(std::u16string_view resourcePath);

@@ -2,13 +2,15 @@
 #include "platform/files.h"
 
 #include "platform/device_root.h"
+#include "platform/file_replacement.h"
+#include "platform/regular_file.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -19,43 +21,35 @@ bool isRegularFile(const fs::path& path) {
     return fs::is_regular_file(path, error);
 }
 
-QString qtPath(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString qtPath(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
 
 } // namespace
 
 std::unique_ptr<File> File::openForReading(std::u16string_view handheldPath) {
     const auto path = nativePath(handheldPath);
-    if (!path || !isRegularFile(*path)) {
+    const int descriptor = path ? openRegularFileForReading(*path) : -1;
+    if (descriptor < 0) {
         return nullptr;
     }
-    std::FILE* stream = std::fopen(path->c_str(), "rb");
-    return stream ? std::unique_ptr<File>(new File(stream)) : nullptr;
-}
-
-std::unique_ptr<File> File::createForWriting(std::u16string_view handheldPath) {
-    const auto path = nativePath(handheldPath);
-    std::error_code error;
-    if (!path || fs::is_directory(*path, error)) {
+    std::FILE* stream = ::fdopen(descriptor, "rb");
+    if (!stream) {
+        ::close(descriptor);
         return nullptr;
     }
-    std::FILE* stream = std::fopen(path->c_str(), "wb");
-    return stream ? std::unique_ptr<File>(new File(stream)) : nullptr;
+    return std::unique_ptr<File>(new File(stream));
 }
 
-File::~File() { std::fclose(stream_); }
+File::~File() {
+    std::fclose(stream_);
+}
 
 std::size_t File::read(void* buffer, std::size_t count) {
     if (count == 0) {
         return 0; // an empty buffer may have no address at all
     }
     return std::fread(buffer, 1, count, stream_);
-}
-
-std::size_t File::write(const void* data, std::size_t count) {
-    if (count == 0) {
-        return 0;
-    }
-    return std::fwrite(data, 1, count, stream_);
 }
 
 bool File::seek(std::int64_t offset, SeekOrigin origin) {
@@ -65,7 +59,9 @@ bool File::seek(std::int64_t offset, SeekOrigin origin) {
     return std::fseek(stream_, static_cast<long>(offset), whence) == 0;
 }
 
-std::int64_t File::tell() { return std::ftell(stream_); }
+std::int64_t File::tell() {
+    return std::ftell(stream_);
+}
 
 std::int64_t File::size() {
     const std::int64_t here = tell();
@@ -79,37 +75,32 @@ std::int64_t File::size() {
 
 std::optional<std::vector<std::uint8_t>> readWholeFile(std::u16string_view handheldPath,
                                                        std::size_t maxBytes) {
-    auto file = File::openForReading(handheldPath);
-    if (!file) {
-        return std::nullopt;
-    }
-    const std::int64_t size = file->size();
-    if (size < 0 || static_cast<std::uint64_t>(size) > maxBytes) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (file->read(bytes.data(), bytes.size()) != bytes.size()) {
-        return std::nullopt;
-    }
-    return bytes;
+    const auto path = nativePath(handheldPath);
+    return path ? readNativeWholeFile(*path, maxBytes) : std::nullopt;
+}
+
+std::optional<std::vector<std::uint8_t>> readFileStart(std::u16string_view handheldPath,
+                                                       std::size_t maxBytes) {
+    const auto path = nativePath(handheldPath);
+    return path ? readNativeFileStart(*path, maxBytes) : std::nullopt;
 }
 
 bool replaceFile(std::u16string_view handheldPath, const void* data, std::size_t count) {
     const auto path = nativePath(handheldPath);
-    std::error_code error;
-    if (!path || fs::is_directory(*path, error)) {
-        return false;
+    return path && replaceNativeFile(*path, data, count);
+}
+
+bool replaceFiles(std::span<const std::u16string> handheldPaths,
+                  std::span<const std::vector<std::uint8_t>> contents) {
+    std::vector<fs::path> targets;
+    for (const auto& handheldPath : handheldPaths) {
+        const auto path = nativePath(handheldPath);
+        if (!path) {
+            return false;
+        }
+        targets.push_back(*path);
     }
-    QSaveFile file(qtPath(*path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const auto written = file.write(static_cast<const char*>(data), static_cast<qint64>(count));
-    if (written != static_cast<qint64>(count)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceNativeFiles(targets, contents);
 }
 
 bool fileExists(std::u16string_view handheldPath) {
@@ -120,12 +111,17 @@ bool fileExists(std::u16string_view handheldPath) {
 bool copyFile(std::u16string_view from, std::u16string_view to, bool overwrite) {
     const auto source = nativePath(from);
     const auto target = nativePath(to);
-    if (!source || !target || !isRegularFile(*source)) {
+    std::error_code error;
+    if (!source || !target || (!overwrite && fs::exists(*target, error))) {
         return false;
     }
-    std::error_code error;
-    const auto options = overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
-    return fs::copy_file(*source, *target, options, error) && !error;
+    return copyNativeFile(*source, *target);
+}
+
+bool sameFileContent(std::u16string_view first, std::u16string_view second) {
+    const auto a = nativePath(first);
+    const auto b = nativePath(second);
+    return a && b && sameNativeFileContent(*a, *b);
 }
 
 bool deleteFile(std::u16string_view handheldPath) {
@@ -165,7 +161,9 @@ bool wildcardMatch(std::u16string_view pattern, std::u16string_view name) {
     return p == pattern.size();
 }
 
-std::u16string folded(const QString& text) { return text.toCaseFolded().toStdU16String(); }
+std::u16string folded(const QString& text) {
+    return text.toCaseFolded().toStdU16String();
+}
 
 } // namespace
 

@@ -2,8 +2,8 @@
 #include "platform/registry.h"
 
 #include "platform/device_root.h"
+#include "platform/regular_file.h"
 
-#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -11,7 +11,7 @@
 namespace {
 
 // A registry holds a handful of short values; anything bigger is not one of ours.
-constexpr qint64 kMaxRegistryBytes = 64 * 1024;
+constexpr std::size_t kMaxRegistryBytes = 64 * 1024;
 
 std::u16string foldedKey(const QString& text) {
     return text.trimmed().toCaseFolded().toStdU16String();
@@ -25,12 +25,14 @@ QString unquoted(QString value) {
     return value;
 }
 
+// A pipe or device in the file's place counts as no registry: nothing waits for it.
 std::optional<QString> readRegistryText() {
-    QFile file(QString::fromStdString((deviceRoot() / "registry.ini").string()));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxRegistryBytes) {
+    const auto bytes = readNativeWholeFile(deviceRoot() / "registry.ini", kMaxRegistryBytes);
+    if (!bytes) {
         return std::nullopt;
     }
-    return QString::fromUtf8(file.read(kMaxRegistryBytes));
+    return QString::fromUtf8(reinterpret_cast<const char*>(bytes->data()),
+                             qsizetype(bytes->size()));
 }
 
 } // namespace
@@ -57,7 +59,8 @@ std::optional<RegistryKey> RegistryKey::open(std::u16string_view keyPath) {
         if (!inWantedSection || equals <= 0 || line.startsWith(';') || line.startsWith('#')) {
             continue;
         }
-        key->values_[foldedKey(line.left(equals))] = unquoted(line.mid(equals + 1)).toStdU16String();
+        key->values_[foldedKey(line.left(equals))] =
+            unquoted(line.mid(equals + 1)).toStdU16String();
     }
     return key;
 }

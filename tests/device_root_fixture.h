@@ -1,15 +1,14 @@
 // A fresh, empty device root for each test, removed afterwards.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 
 class DeviceRootTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/zorv-root-XXXXXX";
         root_ = mkdtemp(pattern);
@@ -36,6 +35,6 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-private:
+  private:
     std::filesystem::path root_;
 };

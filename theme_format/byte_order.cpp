@@ -10,13 +10,6 @@ std::optional<std::uint32_t> readUint32(std::istream& in) {
            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-void writeUint32(std::ostream& out, std::uint32_t value) {
-    const char bytes[4] = {static_cast<char>(value & 0xff), static_cast<char>(value >> 8 & 0xff),
-                           static_cast<char>(value >> 16 & 0xff),
-                           static_cast<char>(value >> 24 & 0xff)};
-    out.write(bytes, sizeof bytes);
-}
-
 std::optional<std::uint64_t> bytesRemaining(std::istream& in) {
     const std::istream::pos_type here = in.tellg();
     if (here == std::istream::pos_type(-1) || !in.seekg(0, std::ios::end)) {

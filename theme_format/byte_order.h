@@ -4,12 +4,9 @@
 #include <cstdint>
 #include <istream>
 #include <optional>
-#include <ostream>
 
 // Reads four bytes as an unsigned little-endian number; nothing when fewer than four came.
 std::optional<std::uint32_t> readUint32(std::istream& in);
-
-void writeUint32(std::ostream& out, std::uint32_t value);
 
 // How many bytes lie between the read position and the end; nothing when the stream cannot
 // tell (a failed stream, or one that cannot seek).

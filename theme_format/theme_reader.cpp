@@ -71,3 +71,15 @@ bool readPieceRecord(std::istream& in, std::vector<std::uint8_t>& bytes) {
     }
     return true;
 }
+
+bool readThemeRecords(std::istream& in, std::vector<std::uint8_t> (&records)[kThemeRecordCount]) {
+    if (!checkThemeHeader(in) || !skipThemeName(in)) {
+        return false;
+    }
+    for (auto& record : records) {
+        if (!readPieceRecord(in, record)) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,9 +1,5 @@
-// Writes a theme file: header, name and the seven bitmap files, into place only when whole.
-#include "theme_format/byte_order.h"
+// Lays out a theme file: header, name and the seven bitmap records.
 #include "theme_format/theme_file.h"
-
-#include <fstream>
-#include <system_error>
 
 namespace {
 
@@ -21,66 +17,39 @@ std::u16string storedName(std::u16string name) {
     return name;
 }
 
-void writeName(std::ostream& out, const std::u16string& name) {
-    writeUint32(out, static_cast<std::uint32_t>(2 * name.size() + 2));
+void putUint32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.push_back(static_cast<std::uint8_t>(value >> shift & 0xff));
+    }
+}
+
+void putName(std::vector<std::uint8_t>& out, const std::u16string& name) {
+    putUint32(out, static_cast<std::uint32_t>(2 * name.size() + 2));
     for (const char16_t unit : name + u'\0') {
-        const char bytes[2] = {static_cast<char>(unit & 0xff), static_cast<char>(unit >> 8)};
-        out.write(bytes, sizeof bytes);
+        out.push_back(static_cast<std::uint8_t>(unit & 0xff));
+        out.push_back(static_cast<std::uint8_t>(unit >> 8));
     }
-}
-
-// Copies one bitmap file whole, through one buffer of its own size, as size and bytes.
-bool writeRecord(std::ostream& out, const std::filesystem::path& source) {
-    std::ifstream in(source, std::ios::binary);
-    if (!in || !in.seekg(0, std::ios::end)) {
-        return false;
-    }
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > std::streamoff{kThemeRecordMaxBytes} || !in.seekg(0)) {
-        return false;
-    }
-    std::vector<char> bytes(static_cast<std::size_t>(size));
-    if (!in.read(bytes.data(), size)) {
-        return false;
-    }
-    writeUint32(out, static_cast<std::uint32_t>(size));
-    out.write(bytes.data(), size);
-    return static_cast<bool>(out);
-}
-
-bool writeContent(std::ostream& out, const std::u16string& name,
-                  const std::filesystem::path (&sources)[kThemeRecordCount]) {
-    out.write(kHeader, sizeof kHeader);
-    writeName(out, name);
-    for (const auto& source : sources) {
-        if (!writeRecord(out, source)) {
-            return false;
-        }
-    }
-    out.flush();
-    return static_cast<bool>(out);
 }
 
 } // namespace
 
-bool writeThemeFile(const std::filesystem::path& output, std::string_view narrowName,
-                    const NarrowToUtf16& toUtf16,
-                    const std::filesystem::path (&sources)[kThemeRecordCount]) {
-    std::filesystem::path partial = output;
-    partial += ".part";
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    const bool written = writeContent(out, storedName(toUtf16(narrowName)), sources);
-    out.close();
-    std::error_code error;
-    if (written && !out.fail()) {
-        std::filesystem::rename(partial, output, error);
-        if (!error) {
-            return true;
+std::optional<std::vector<std::uint8_t>>
+themeFileBytes(std::string_view narrowName, const NarrowToUtf16& toUtf16,
+               const std::vector<std::uint8_t> (&records)[kThemeRecordCount]) {
+    std::size_t size = sizeof kHeader + 4 + kThemeNameMaxBytes;
+    for (const auto& record : records) {
+        if (record.size() > kThemeRecordMaxBytes) {
+            return std::nullopt;
         }
+        size += 4 + record.size();
     }
-    std::filesystem::remove(partial, error);
-    return false;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(size);
+    bytes.insert(bytes.end(), std::begin(kHeader), std::end(kHeader));
+    putName(bytes, storedName(toUtf16(narrowName)));
+    for (const auto& record : records) {
+        putUint32(bytes, static_cast<std::uint32_t>(record.size()));
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
 }

@@ -1,13 +1,10 @@
 // Scanning My Documents and the themes folder for theme files, and the texts they are listed by.
 #include "game/themes/theme_list.h"
 
-#include "platform/device_root.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "theme_format/byte_stream.h"
 #include "theme_format/theme_file.h"
-
-#include <filesystem>
-#include <fstream>
 
 std::vector<ThemeListEntry> themeList;
 
@@ -69,14 +66,15 @@ std::u16string installedThemePath(std::u16string_view fileName) {
 
 bool readListedThemeName(char16_t* destination, std::u16string_view fileName, bool inThemesFolder) {
     setFieldText(destination, kThemeListUnits, u"");
-    const auto path =
-        nativePath(inThemesFolder ? installedThemePath(fileName) : myDocumentsThemePath(fileName));
-    std::error_code error;
-    if (!path || !std::filesystem::is_regular_file(*path, error)) {
+    // Only the header and the longest name are read, whatever the file's size.
+    const auto bytes = readFileStart(inThemesFolder ? installedThemePath(fileName)
+                                                    : myDocumentsThemePath(fileName),
+                                     kThemeHeadMaxBytes);
+    if (!bytes) {
         return false;
     }
-    std::ifstream in(*path, std::ios::binary);
-    const auto name = in ? readThemeName(in) : std::nullopt;
+    ByteStream in(*bytes);
+    const auto name = readThemeName(in);
     if (!name) {
         return false;
     }

@@ -13,11 +13,14 @@ void clearThemePath() {
     }
 }
 
-// Moves a theme from My Documents into the themes folder. The file in My Documents goes only
-// once its copy is in place, so a failed copy never loses the only copy of the theme.
+// Moves a theme from My Documents into the themes folder. The copy replaces the installed file
+// only once it is whole on disk, and the file in My Documents goes only once the installed one
+// holds the same bytes, so a failed copy never loses either copy of the theme.
 void installTheme(std::u16string_view fileName) {
-    if (copyFile(myDocumentsThemePath(fileName), installedThemePath(fileName), true)) {
-        deleteFile(myDocumentsThemePath(fileName));
+    const std::u16string from = myDocumentsThemePath(fileName);
+    const std::u16string to = installedThemePath(fileName);
+    if (copyFile(from, to, true) && sameFileContent(from, to)) {
+        deleteFile(from);
     }
 }
 

@@ -5,15 +5,18 @@
 #include "game/render/piece_art.h"
 #include "game/themes/own_bitmaps.h"
 #include "game/themes/theme_settings.h"
-#include "platform/device_root.h"
+#include "platform/bitmap.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "theme_format/byte_stream.h"
 #include "theme_format/theme_file.h"
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
+
+// A record larger than the bitmap loader reads could never load; it is refused unread.
+static_assert(kThemeRecordMaxBytes <= kMaxBitmapFileBytes);
 
 namespace {
 
@@ -36,38 +39,28 @@ std::u16string unpackedPiecePath(std::size_t k) {
     return path;
 }
 
-// Writes record k of the theme, read from `in`, whole into unpacked piece file k.
-bool unpackRecord(std::istream& in, std::size_t k) {
-    const auto file = File::createForWriting(unpackedPiecePath(k));
-    if (!file) {
-        return false;
-    }
-    std::vector<std::uint8_t> bytes;
-    // A record cut short by the end of the file cannot be a whole bitmap.
-    if (!readPieceRecord(in, bytes)) {
-        return false;
-    }
-    // An empty record makes an empty file, which then fails to load as a bitmap.
-    return bytes.empty() || file->write(bytes.data(), bytes.size()) == bytes.size();
-}
-
-// True when the theme file passed its checks and all seven of its pieces are loaded.
+// True when the theme file passed its checks and all seven of its pieces are loaded. Every
+// record is checked whole, and no larger than a bitmap the loader accepts, before the first
+// unpacked piece file is replaced; the seven are then replaced all or none.
 bool loadThemeFile(std::u16string_view themePath) {
-    const auto path = nativePath(themePath);
-    std::error_code error;
-    if (!path || !std::filesystem::is_regular_file(*path, error)) {
+    auto bytes = readFileStart(themePath, kThemeFileMaxBytes);
+    if (!bytes) {
         return false;
     }
-    std::ifstream in(*path, std::ios::binary);
-    if (!in || !checkThemeHeader(in) || !skipThemeName(in)) {
-        return false;
-    }
-    for (std::size_t k = 1; k <= kThemeRecordCount; ++k) {
-        if (!unpackRecord(in, k)) {
+    std::vector<std::uint8_t> records[kThemeRecordCount];
+    {
+        ByteStream in(*bytes);
+        if (!readThemeRecords(in, records)) {
             return false;
         }
     }
-    return loadUnpackedPieces();
+    bytes.reset();
+    std::u16string targets[kThemeRecordCount];
+    for (std::size_t k = 1; k <= kThemeRecordCount; ++k) {
+        targets[k - 1] = unpackedPiecePath(k);
+    }
+    // An empty record makes an empty file, which then fails to load as a bitmap.
+    return replaceFiles(targets, records) && loadUnpackedPieces();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Choose..., Open, Save and Save As... against real files through the scripted dialogs.
+#include "pixelkiln/theme_files.h"
 #include "pixelkiln_fixture.h"
 #include "theme_format/theme_file.h"
 

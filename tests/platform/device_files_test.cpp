@@ -30,7 +30,7 @@ TEST_F(PathMapping, PathsThatCouldLeaveTheRootAreRefused) {
     EXPECT_FALSE(nativePath(u"\\my documents\\..\\..\\x"));
     EXPECT_FALSE(nativePath(u"\\a\\.\\b"));
     EXPECT_FALSE(nativePath(std::u16string(u"\\a\0b", 4)));
-    EXPECT_FALSE(File::createForWriting(u"\\..\\escape"));
+    EXPECT_FALSE(replaceFile(u"\\..\\escape", "x", 1));
     EXPECT_FALSE(fs::exists(root().parent_path() / "escape"));
     // Forward slashes are separators too, so they cannot smuggle a component past the check.
     EXPECT_FALSE(nativePath(u"\\a/../../b"));
@@ -61,11 +61,7 @@ TEST_F(PathMapping, AnEmptiedRootOrOneWithoutDocumentsIsInstalledAgain) {
 }
 
 TEST_F(Files, WriteSeekTellAndReadBack) {
-    {
-        auto file = File::createForWriting(u"\\data.bin");
-        ASSERT_TRUE(file);
-        EXPECT_EQ(file->write("abcdef", 6), 6u);
-    }
+    ASSERT_TRUE(replaceFile(u"\\data.bin", "abcdef", 6));
     auto file = File::openForReading(u"\\DATA.BIN");
     ASSERT_TRUE(file);
     EXPECT_EQ(file->size(), 6);
@@ -83,8 +79,8 @@ TEST_F(Files, MissingFilesAndFoldersDoNotOpen) {
     fs::create_directories(root() / "folder");
     EXPECT_FALSE(File::openForReading(u"\\nothing"));
     EXPECT_FALSE(File::openForReading(u"\\folder"));
-    EXPECT_FALSE(File::createForWriting(u"\\folder"));
-    EXPECT_FALSE(File::createForWriting(u"\\no such folder\\file"));
+    EXPECT_FALSE(replaceFile(u"\\folder", "x", 1));
+    EXPECT_FALSE(replaceFile(u"\\no such folder\\file", "x", 1));
     EXPECT_FALSE(readWholeFile(u"\\folder", 100));
 }
 

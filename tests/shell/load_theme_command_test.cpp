@@ -5,6 +5,7 @@
 #include "game/themes/theme_settings.h"
 #include "platform/text.h"
 #include "shell_fixture.h"
+#include "theme_file_writer.h"
 #include "theme_format/theme_file.h"
 
 #include <QColor>
@@ -30,7 +31,7 @@ class LoadThemeCommand : public ShellTest {
             sources[kind] = root() / ("piece" + std::to_string(kind) + ".bmp");
             ASSERT_TRUE(square.save(QString::fromStdString(sources[kind].string()), "BMP"));
         }
-        ASSERT_TRUE(writeThemeFile(
+        ASSERT_TRUE(writeThemeFromFiles(
             file, "Squares",
             [](std::string_view text) { return std::u16string(text.begin(), text.end()); },
             sources));

@@ -3,6 +3,7 @@
 #include "game/themes/theme_list_dialog.h"
 #include "platform/text.h"
 #include "qt_shell_fixture.h"
+#include "theme_file_writer.h"
 #include "theme_format/theme_file.h"
 
 #include <QImage>
@@ -22,7 +23,7 @@ void writeSquaresTheme(const std::filesystem::path& folder) {
         ASSERT_TRUE(square.save(QString::fromStdString(sources[kind].string()), "BMP"));
     }
     std::filesystem::create_directories(folder / "my documents" / "zorv themes");
-    ASSERT_TRUE(writeThemeFile(
+    ASSERT_TRUE(writeThemeFromFiles(
         folder / "my documents" / "zorv themes" / "Mine.zpk", "Squares",
         [](std::string_view text) { return std::u16string(text.begin(), text.end()); }, sources));
 }

@@ -1,6 +1,7 @@
 // A temporary folder with seven small bitmap sources, and helpers to build theme bytes by hand.
 #pragma once
 
+#include "theme_file_writer.h"
 #include "theme_format/theme_file.h"
 
 #include <cstdlib>
@@ -72,7 +73,7 @@ class ThemeFileTest : public ::testing::Test {
     }
 
     bool write(std::string_view name) {
-        return writeThemeFile(output(), name, &ThemeFileTest::widen, sources_);
+        return writeThemeFromFiles(output(), name, &ThemeFileTest::widen, sources_);
     }
     std::filesystem::path output() const { return folder_ / "theme.zpk"; }
 

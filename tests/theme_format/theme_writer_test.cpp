@@ -39,7 +39,7 @@ TEST_F(ThemeFileTest, NameGoesThroughTheCallersConversion) {
         }
         return wide;
     };
-    ASSERT_TRUE(writeThemeFile(output(), "gr\xfcn", shouting, sources_));
+    ASSERT_TRUE(writeThemeFromFiles(output(), "gr\xfcn", shouting, sources_));
     EXPECT_EQ(nameOf(readBytes(output())), u"gr\u00dcn");
 }
 
@@ -50,19 +50,4 @@ TEST_F(ThemeFileTest, EmptyBitmapGivesARecordOfZeroBytes) {
     ASSERT_TRUE(records);
     EXPECT_TRUE((*records)[3].empty());
     EXPECT_EQ((*records)[4], std::vector<std::uint8_t>(5, '5'));
-}
-
-TEST_F(ThemeFileTest, MissingSourceFailsAndKeepsTheOldTheme) {
-    ASSERT_TRUE(write("old"));
-    const std::string before = readBytes(output());
-    std::filesystem::remove(sources_[6]);
-    EXPECT_FALSE(write("new"));
-    EXPECT_EQ(readBytes(output()), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 7); // no leftovers
-}
-
-TEST_F(ThemeFileTest, OutputThatCannotBeCreatedFails) {
-    const std::filesystem::path nowhere = folder_ / "missing" / "theme.zpk";
-    EXPECT_FALSE(writeThemeFile(nowhere, "t", &ThemeFileTest::widen, sources_));
-    EXPECT_FALSE(std::filesystem::exists(nowhere));
 }

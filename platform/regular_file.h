@@ -1,0 +1,24 @@
+// Opening only regular files, so a pipe, socket or device in a file's place never blocks or swells.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+// Opens `path` for reading when it is a regular file; -1 otherwise. The open does not wait
+// (a pipe without a writer would block a plain open) and the kind is checked on the descriptor
+// itself, so nothing can be swapped in between the check and the use.
+int openRegularFileForReading(const std::filesystem::path& path);
+
+// Whether `path` is missing or a regular file: the only things a file may be replaced over.
+bool replaceableFilePath(const std::filesystem::path& path);
+
+// The first bytes of a regular file, at most maxBytes of them; nothing when it cannot be read.
+std::optional<std::vector<std::uint8_t>> readNativeFileStart(const std::filesystem::path& path,
+                                                             std::size_t maxBytes);
+
+// A whole regular file of at most maxBytes; nothing when missing, unreadable or larger.
+std::optional<std::vector<std::uint8_t>> readNativeWholeFile(const std::filesystem::path& path,
+                                                             std::size_t maxBytes);
