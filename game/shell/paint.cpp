@@ -15,16 +15,6 @@ BackBuffer backBuffer;
 // Set when an engine frame's drawing is in the buffer and awaits its paint.
 bool frameDrawn = false;
 
-RenderOptions currentOptions() {
-    RenderOptions options;
-    options.backgroundColor = preferences.backgroundColor();
-    options.hintsOn = preferences.hintsOn != 0;
-    options.showTurnScore = preferences.showTurnScore != 0;
-    options.transparencyOn = preferences.transparencyOn != 0;
-    options.messageBoxUp = shell.messageBoxUp;
-    return options;
-}
-
 // Draws the frame; null when the client area is empty.
 Surface* drawIntoBuffer(PixelSize client) {
     if (client.width <= 0 || client.height <= 0) {
@@ -40,7 +30,7 @@ Surface* drawIntoBuffer(PixelSize client) {
         markAllCells(engine);
     }
     drawFrame(*buffer, scaleForClient(client.width, client.height), engine, pieceArt,
-              currentOptions());
+              currentRenderOptions());
     return buffer;
 }
 
@@ -84,6 +74,16 @@ void drawFrameAndInvalidate(Window& window) {
     }
     frameDrawn = true;
     invalidateChanges(window);
+}
+
+RenderOptions currentRenderOptions() {
+    RenderOptions options;
+    options.backgroundColor = preferences.backgroundColor();
+    options.hintsOn = preferences.hintsOn != 0;
+    options.showTurnScore = preferences.showTurnScore != 0;
+    options.transparencyOn = preferences.transparencyOn != 0;
+    options.messageBoxUp = shell.messageBoxUp;
+    return options;
 }
 
 void releaseBackBuffer() {
