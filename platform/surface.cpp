@@ -2,6 +2,7 @@
 #include "platform/surface.h"
 
 #include "platform/bitmap.h"
+#include "platform/scaled_image.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -152,41 +153,83 @@ void Surface::fillRect(const PixelRect& rect, Colour colour) {
     }
     // Rows that already hold the colour are left alone, so that they need no comparing later.
     const QRgb value = qtColour(colour);
+    static thread_local std::vector<QRgb> filled;
+    filled.assign(std::size_t(area.width()), value);
+    const std::size_t rowBytes = filled.size() * sizeof(QRgb);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     WrittenArea written;
     for (int y = area.top; y < area.bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        if (std::any_of(row + area.left, row + area.right,
-                        [value](QRgb p) { return p != value; })) {
-            std::fill(row + area.left, row + area.right, value);
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
+        if (std::memcmp(row, filled.data(), rowBytes) != 0) {
+            std::memcpy(row, filled.data(), rowBytes);
             written.add(area.left, y, area.right);
         }
     }
     touch(written.area);
 }
 
-bool Surface::plot(int x, int y) {
-    if (x < 0 || y < 0 || x >= width() || y >= height())
-        return false;
-    QRgb& pixel = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
-    if (pixel == qtColour(blackColour))
-        return false;
-    pixel = qtColour(blackColour);
-    return true;
+void Surface::straightLine(PixelPoint from, PixelPoint to) {
+    const bool across = from.y == to.y;
+    // The pixels from `from` towards `to`, which is left out, as a range along the line.
+    int first = across ? from.x : from.y;
+    int last = across ? to.x : to.y;
+    last += first < last ? -1 : 1;
+    if (first > last) {
+        std::swap(first, last);
+    }
+    const int fixed = across ? from.y : from.x;
+    if (fixed < 0 || fixed >= (across ? height() : width())) {
+        return;
+    }
+    first = std::max(first, 0);
+    last = std::min(last, (across ? width() : height()) - 1);
+    if (first > last) {
+        return;
+    }
+    const QRgb black = qtColour(blackColour);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    WrittenArea written;
+    for (int i = first; i <= last; ++i) {
+        const int x = across ? i : fixed;
+        const int y = across ? fixed : i;
+        QRgb& pixel = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+        if (pixel != black) {
+            pixel = black;
+            written.add(x, y, x + 1);
+        }
+    }
+    touch(written.area);
 }
 
 // Bresenham from `from` up to, not including, `to`.
 void Surface::line(PixelPoint from, PixelPoint to) {
+    if (from.x == to.x && from.y == to.y) {
+        return;
+    }
+    if (from.x == to.x || from.y == to.y) {
+        straightLine(from, to);
+        return;
+    }
     const std::int64_t dx = std::abs(std::int64_t(to.x) - from.x);
     const std::int64_t dy = -std::abs(std::int64_t(to.y) - from.y);
     const int stepX = from.x < to.x ? 1 : -1;
     const int stepY = from.y < to.y ? 1 : -1;
+    const QRgb black = qtColour(blackColour);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     std::int64_t error = dx + dy;
     WrittenArea written;
     int x = from.x;
     int y = from.y;
     while (x != to.x || y != to.y) {
-        if (plot(x, y)) {
-            written.add(x, y, x + 1);
+        if (x >= 0 && y >= 0 && x < width() && y < height()) {
+            QRgb& pixel = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+            if (pixel != black) {
+                pixel = black;
+                written.add(x, y, x + 1);
+            }
         }
         const std::int64_t twice = 2 * error;
         if (twice >= dy) {
@@ -243,8 +286,59 @@ void Surface::copyImage(const QImage& source, const PixelRect& dest, bool whiteT
     touch(written.area);
 }
 
+void Surface::copyScaled(const ScaledImage& source, const PixelRect& dest, bool whiteTransparent) {
+    const PixelRect area = clipped(dest, width(), height());
+    if (area.empty() || !valid() || source.width() != dest.width() ||
+        source.height() != dest.height()) {
+        return;
+    }
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    WrittenArea written;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const int sourceY = y - dest.top;
+        const QRgb* from = source.row(sourceY);
+        auto* to = reinterpret_cast<QRgb*>(bits + y * stride);
+        // Copies target columns [begin, end) where they differ.
+        const auto copy = [&](int begin, int end) {
+            begin = std::max(begin, area.left);
+            end = std::min(end, area.right);
+            if (begin >= end) {
+                return;
+            }
+            const QRgb* run = from + (begin - dest.left);
+            const std::size_t bytes = std::size_t(end - begin) * sizeof(QRgb);
+            if (std::memcmp(to + begin, run, bytes) != 0) {
+                std::memcpy(to + begin, run, bytes);
+                written.add(begin, y, end);
+            }
+        };
+        if (!whiteTransparent) {
+            copy(dest.left, dest.right);
+            continue;
+        }
+        for (const ScaledImage::Run& run : source.opaqueRuns(sourceY)) {
+            copy(dest.left + run.begin, dest.left + run.end);
+        }
+    }
+    touch(written.area);
+}
+
+namespace {
+
+// Larger than any window: such a target is mostly clipped away, and not worth stretching whole.
+bool stretchedWhole(const PixelRect& dest) {
+    return !dest.empty() && std::int64_t(dest.width()) * dest.height() <= 16 * 1024 * 1024;
+}
+
+} // namespace
+
 void Surface::stretchCopy(const Bitmap& source, const PixelRect& dest) {
-    copyImage(source.image(), dest, false);
+    if (!stretchedWhole(dest)) {
+        copyImage(source.image(), dest, false);
+        return;
+    }
+    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, false);
 }
 
 void Surface::stretchCopy(const Surface& source, const PixelRect& dest) {
@@ -252,7 +346,11 @@ void Surface::stretchCopy(const Surface& source, const PixelRect& dest) {
 }
 
 void Surface::stretchCopyWhiteTransparent(const Bitmap& source, const PixelRect& dest) {
-    copyImage(source.image(), dest, true);
+    if (!stretchedWhole(dest)) {
+        copyImage(source.image(), dest, true);
+        return;
+    }
+    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, true);
 }
 
 void Surface::stretchCopyWhiteTransparent(const Surface& source, const PixelRect& dest) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class Bitmap;
+class ScaledImage;
 
 // Text alignment flags; one horizontal and one vertical flag combine with |.
 namespace TextAlign {
@@ -70,9 +71,11 @@ class Surface {
   private:
     void touch(const PixelRect& area);
     void copyImage(const QImage& source, const PixelRect& dest, bool whiteTransparent);
-    // Whether the pixel changed.
-    bool plot(int x, int y);
+    // A bitmap already stretched to dest's size: row copies, or runs between white pixels.
+    void copyScaled(const ScaledImage& source, const PixelRect& dest, bool whiteTransparent);
     void line(PixelPoint from, PixelPoint to);
+    // A horizontal or vertical line, without its end point.
+    void straightLine(PixelPoint from, PixelPoint to);
 
     QImage image_;
     QFont font_;

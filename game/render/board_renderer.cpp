@@ -26,6 +26,23 @@ void drawFrameBitmap(Surface& target, const Scale& scale, const std::optional<Bi
     }
 }
 
+// The white strip above the board, less the outline's pixels in it (its top edge and the top
+// of its left edge), which the outline draws black right after: wiping them first would
+// change them twice in every frame for nothing.
+void fillStripAroundOutline(Surface& target, int sx, int sy) {
+    const int left = 3 * sx;
+    const int top = 9 * sy;
+    const int right = 237 * sx;
+    const int bottom = 10 * sy;
+    if (sx < 1 || sy < 1) {
+        target.fillRect({0, 0, right, bottom}, whiteColour);
+        return;
+    }
+    target.fillRect({0, 0, right, top}, whiteColour);
+    target.fillRect({0, top, left, bottom}, whiteColour);
+    target.fillRect({left + 1, top + 1, right, bottom}, whiteColour);
+}
+
 } // namespace
 
 void drawBackground(Surface& target, const Scale& scale, const EngineState& state,
@@ -41,7 +58,7 @@ void drawBackground(Surface& target, const Scale& scale, const EngineState& stat
     // The strip and outline use the factors as whole numbers.
     const int sx = int(scale.x);
     const int sy = int(scale.y);
-    target.fillRect({0, 0, 237 * sx, 10 * sy}, whiteColour);
+    fillStripAroundOutline(target, sx, sy);
     const PixelPoint outline[] = {
         {3 * sx, 9 * sy},   {237 * sx, 9 * sy}, {237 * sx, 243 * sy},
         {3 * sx, 243 * sy}, {3 * sx, 9 * sy},
