@@ -39,6 +39,11 @@ Qt::Alignment qtAlignment(unsigned align) {
     return result | Qt::AlignTop;
 }
 
+// Larger than any window: such a target is mostly clipped away, and not worth stretching whole.
+bool stretchedWhole(const PixelRect& dest) {
+    return !dest.empty() && std::int64_t(dest.width()) * dest.height() <= 16 * 1024 * 1024;
+}
+
 // The smallest rectangle around the pixels an operation actually altered.
 struct WrittenArea {
     PixelRect area;
@@ -97,26 +102,37 @@ PixelRect Surface::copyChangesTo(Surface& shown, const PixelRect& area) const {
         return {};
     }
     PixelRect changed;
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const auto* fromRows = reinterpret_cast<const QRgb*>(image_.constBits());
+    auto* toRows = reinterpret_cast<QRgb*>(shown.image_.bits());
     for (int y = inside.top; y < inside.bottom; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-        const auto* to = reinterpret_cast<const QRgb*>(shown.image_.constScanLine(y));
-        if (std::memcmp(from + inside.left, to + inside.left,
-                        std::size_t(inside.width()) * sizeof(QRgb)) == 0) {
+        const QRgb* from = fromRows + y * stride;
+        QRgb* to = toRows + y * stride;
+        const auto same = [&](int left, int right) {
+            return std::memcmp(from + left, to + left, std::size_t(right - left) * sizeof(QRgb)) ==
+                   0;
+        };
+        if (same(inside.left, inside.right)) {
             continue;
         }
+        // The first and last differing pixels, found a block at a time from either end.
+        constexpr int block = 16;
         int first = inside.left;
-        while (first < inside.right && from[first] == to[first]) {
+        while (inside.right - first > block && same(first, first + block)) {
+            first += block;
+        }
+        while (from[first] == to[first]) {
             ++first;
         }
-        if (first == inside.right) {
-            continue;
+        int last = inside.right;
+        while (last - first > block && same(last - block, last)) {
+            last -= block;
         }
-        int last = inside.right - 1;
+        --last;
         while (from[last] == to[last]) {
             --last;
         }
-        auto* target = reinterpret_cast<QRgb*>(shown.image_.scanLine(y));
-        std::copy(from + first, from + last + 1, target + first);
+        std::copy(from + first, from + last + 1, to + first);
         changed = unite(changed, {first, y, last + 1, y + 1});
     }
     return changed;
@@ -169,6 +185,60 @@ void Surface::fillRect(const PixelRect& rect, Colour colour) {
     touch(written.area);
 }
 
+void Surface::fillRowPart(QRgb* row, int y, int left, int right, const QRgb* filled,
+                          PixelRect& written) {
+    if (left >= right) {
+        return;
+    }
+    row += left;
+    const std::size_t bytes = std::size_t(right - left) * sizeof(QRgb);
+    if (std::memcmp(row, filled, bytes) != 0) {
+        std::memcpy(row, filled, bytes);
+        written = unite(written, {left, y, right, y + 1});
+    }
+}
+
+void Surface::fillRectAround(const PixelRect& rect, Colour colour, const Bitmap& cover,
+                             const PixelRect& covering, bool whiteTransparent) {
+    const PixelRect area = clipped(rect, width(), height());
+    if (area.empty()) {
+        return;
+    }
+    if (!stretchedWhole(covering)) {
+        fillRect(rect, colour);
+        return;
+    }
+    const ScaledImage& image = cover.scaledTo(covering.width(), covering.height());
+    static thread_local std::vector<QRgb> filled;
+    filled.assign(std::size_t(area.width()), qtColour(colour));
+    PixelRect written;
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const auto fill = [&](int y, int left, int right) {
+        left = std::clamp(left, area.left, area.right);
+        right = std::clamp(right, left, area.right);
+        fillRowPart(reinterpret_cast<QRgb*>(bits + y * stride), y, left, right,
+                    filled.data() + (left - area.left), written);
+    };
+    const ScaledImage::Run whole{0, covering.width()};
+    for (int y = area.top; y < area.bottom; ++y) {
+        if (y < covering.top || y >= covering.bottom) {
+            fill(y, area.left, area.right);
+            continue;
+        }
+        const std::span<const ScaledImage::Run> runs =
+            whiteTransparent ? image.opaqueRuns(y - covering.top)
+                             : std::span<const ScaledImage::Run>(&whole, 1);
+        int from = area.left;
+        for (const ScaledImage::Run& run : runs) {
+            fill(y, from, covering.left + run.begin);
+            from = std::max(from, covering.left + run.end);
+        }
+        fill(y, from, area.right);
+    }
+    touch(written);
+}
+
 void Surface::straightLine(PixelPoint from, PixelPoint to) {
     const bool across = from.y == to.y;
     // The pixels from `from` towards `to`, which is left out, as a range along the line.
@@ -188,17 +258,26 @@ void Surface::straightLine(PixelPoint from, PixelPoint to) {
         return;
     }
     const QRgb black = qtColour(blackColour);
-    uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    WrittenArea written;
-    for (int i = first; i <= last; ++i) {
-        const int x = across ? i : fixed;
-        const int y = across ? fixed : i;
-        QRgb& pixel = reinterpret_cast<QRgb*>(bits + y * stride)[x];
-        if (pixel != black) {
-            pixel = black;
-            written.add(x, y, x + 1);
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const qsizetype step = across ? 1 : stride;
+    QRgb* const start = reinterpret_cast<QRgb*>(image_.bits()) +
+                        (across ? fixed * stride + first : first * stride + fixed);
+    int changedFirst = -1;
+    int changedLast = -1;
+    QRgb* pixel = start;
+    for (int i = first; i <= last; ++i, pixel += step) {
+        if (*pixel != black) {
+            *pixel = black;
+            changedLast = i;
+            if (changedFirst < 0) {
+                changedFirst = i;
+            }
         }
+    }
+    WrittenArea written;
+    if (changedFirst >= 0) {
+        written.area = across ? PixelRect{changedFirst, fixed, changedLast + 1, fixed + 1}
+                              : PixelRect{fixed, changedFirst, fixed + 1, changedLast + 1};
     }
     touch(written.area);
 }
@@ -323,15 +402,6 @@ void Surface::copyScaled(const ScaledImage& source, const PixelRect& dest, bool 
     }
     touch(written.area);
 }
-
-namespace {
-
-// Larger than any window: such a target is mostly clipped away, and not worth stretching whole.
-bool stretchedWhole(const PixelRect& dest) {
-    return !dest.empty() && std::int64_t(dest.width()) * dest.height() <= 16 * 1024 * 1024;
-}
-
-} // namespace
 
 void Surface::stretchCopy(const Bitmap& source, const PixelRect& dest) {
     if (!stretchedWhole(dest)) {

@@ -193,7 +193,7 @@ TEST(MainWindow, RestingFramesComeWhenDueOrAtOnceOnInputAndNotWhilePointerMerely
     EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
     window.sendMessage({.kind = MessageKind::StylusDown, .x = 5, .y = 5, .leftButton = true});
     runEvents(10);
-    EXPECT_EQ(recorder.count(MessageKind::Frame), frames + 1);
+    EXPECT_GE(recorder.count(MessageKind::Frame), frames + 1);
     // Input comes in bursts: for a while after it, the frames keep the display's rate.
     window.restFrames(-1);
     runEvents(200);
