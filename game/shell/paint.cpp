@@ -4,6 +4,7 @@
 #include "game/engine/board.h"
 #include "game/render/back_buffer.h"
 #include "game/render/board_renderer.h"
+#include "game/render/merged_areas.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
 #include "platform/fatal_error.h"
@@ -34,8 +35,9 @@ Surface* drawIntoBuffer(PixelSize client) {
     return buffer;
 }
 
+// The frame's changes reach the window as one update of a few merged rectangles.
 void invalidateChanges(Window& window) {
-    for (const PixelRect& area : backBuffer.takeChanges()) {
+    for (const PixelRect& area : mergedAreas(backBuffer.takeChanges())) {
         window.invalidateArea(area);
     }
 }
