@@ -36,6 +36,7 @@ test-sanitize: deps $(SANITIZE_BUILD)/build.ninja
 
 bench: build
 	./$(BUILD)/bin/engine_bench
+	./$(BUILD)/bin/render_bench
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
