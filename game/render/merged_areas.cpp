@@ -18,8 +18,23 @@ std::int64_t mergeCost(const PixelRect& a, const PixelRect& b) {
 
 } // namespace
 
-std::vector<PixelRect> mergedAreas(std::vector<PixelRect> areas, std::size_t most) {
-    std::erase_if(areas, [](const PixelRect& area) { return area.empty(); });
+std::vector<PixelRect> mergedAreas(std::vector<PixelRect> given, std::size_t most) {
+    // First each area joins one already taken that it overlaps or touches at no cost: a frame
+    // draws dozens of areas, most of them over one another.
+    std::vector<PixelRect> areas;
+    for (const PixelRect& area : given) {
+        if (area.empty()) {
+            continue;
+        }
+        const auto into = std::find_if(areas.begin(), areas.end(), [&](const PixelRect& taken) {
+            return mergeCost(taken, area) <= 0;
+        });
+        if (into == areas.end()) {
+            areas.push_back(area);
+        } else {
+            *into = unite(*into, area);
+        }
+    }
     most = std::max<std::size_t>(most, 1);
     while (areas.size() > 1) {
         std::size_t bestA = 0;
