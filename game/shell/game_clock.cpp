@@ -105,7 +105,8 @@ void frameTick() {
 }
 
 void catchUpRestingClock() {
-    if (shell.clockResting) {
+    // Frames run at the top level only, this one too.
+    if (shell.clockResting && !insideModalLoop()) {
         frameTick();
     }
 }
