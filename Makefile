@@ -42,6 +42,7 @@ fuzz: deps
 
 bench: build
 	./$(BUILD)/bin/engine_bench
+	./$(BUILD)/bin/render_bench
 
 # Installs under PREFIX (default /usr/local), below DESTDIR when that is given.
 install: build

@@ -1,10 +1,13 @@
 // Bitmaps for drawing: loaded from the program's embedded resources or from .bmp files.
 #pragma once
 
+#include "platform/scaled_image.h"
+
 #include <QImage>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -33,8 +36,13 @@ class Bitmap {
     int height() const { return image_.height(); }
     // Always RGB32.
     const QImage& image() const { return image_; }
+    // The bitmap stretched to a drawing size. The last size asked for is kept, so a board drawn
+    // at one scale stretches each bitmap once.
+    const ScaledImage& scaledTo(int width, int height) const;
 
   private:
     explicit Bitmap(QImage image) : image_(std::move(image)) {}
     QImage image_;
+    // Shared by copies, which hold the same pixels.
+    mutable std::shared_ptr<const ScaledImage> scaled_;
 };

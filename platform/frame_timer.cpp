@@ -1,17 +1,22 @@
-// The frame timer: stopped, it costs nothing, so a paused game uses no processor time.
+// The frame timer: stopped or resting, it costs nothing, so a paused game uses no processor time.
 #include "platform/frame_timer.h"
 
 #include "platform/modal_loops.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 FrameTimer::FrameTimer(std::function<void()> onFrame) : onFrame_(std::move(onFrame)) {
     timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setSingleShot(true);
+    clock_.start();
     QObject::connect(&timer_, &QTimer::timeout, [this] { fire(); });
     modalListener_ = addModalLoopsEndedListener([this] {
         if (wanted_) {
+            resting_ = false;
             arm();
         }
     });
@@ -21,22 +26,57 @@ FrameTimer::~FrameTimer() {
     removeModalLoopsEndedListener(modalListener_);
 }
 
-int FrameTimer::intervalForRate(double framesPerSecond) {
+double FrameTimer::periodForRate(double framesPerSecond) {
     if (!(framesPerSecond >= 20 && framesPerSecond <= 500))
         framesPerSecond = 60;
-    return int(std::lround(1000 / framesPerSecond));
+    return 1000 / framesPerSecond;
+}
+
+int FrameTimer::intervalForRate(double framesPerSecond) {
+    return int(std::lround(periodForRate(framesPerSecond)));
+}
+
+double FrameTimer::nowMs() const {
+    return double(clock_.nsecsElapsed()) / 1e6;
 }
 
 void FrameTimer::start() {
     wanted_ = true;
-    if (!insideModalLoop()) {
+    if (resting_) {
+        wake();
+    } else if (!insideModalLoop()) {
         arm();
     }
 }
 
 void FrameTimer::stop() {
     wanted_ = false;
+    resting_ = false;
     timer_.stop();
+}
+
+void FrameTimer::rest(int ms) {
+    if (!wanted_ || nowMs() < awakeUntilMs_) {
+        return;
+    }
+    resting_ = true;
+    timer_.stop();
+    if (ms >= 0 && !insideModalLoop()) {
+        timer_.start(ms);
+    }
+}
+
+void FrameTimer::wake() {
+    awakeUntilMs_ = nowMs() + kAwakeAfterWakeMs;
+    if (!wanted_ || !resting_) {
+        return;
+    }
+    resting_ = false;
+    timer_.stop();
+    if (!insideModalLoop()) {
+        nextDueMs_ = nowMs();
+        timer_.start(0);
+    }
 }
 
 void FrameTimer::arm() {
@@ -44,15 +84,31 @@ void FrameTimer::arm() {
         return;
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
-    timer_.setInterval(intervalForRate(screen ? screen->refreshRate() : 0));
-    timer_.start();
+    rate_ = screen ? screen->refreshRate() : 0;
+    nextDueMs_ = nowMs();
+    armNext();
+}
+
+// Each frame is due one display period after the last was due, so rounding to whole
+// milliseconds never drifts; after a stall (a long frame, a busy machine) the pace starts over.
+void FrameTimer::armNext() {
+    const double period = periodForRate(rate_);
+    const double now = nowMs();
+    nextDueMs_ += period;
+    if (nextDueMs_ < now - period || nextDueMs_ > now + 2 * period) {
+        nextDueMs_ = now + period;
+    }
+    timer_.start(int(std::clamp(std::lround(nextDueMs_ - now), 0L, long(INT_MAX))));
 }
 
 void FrameTimer::fire() {
     // A modal loop opened while frames ran: nothing more until it ends, and no wake-ups either.
     if (insideModalLoop()) {
-        timer_.stop();
         return;
     }
+    resting_ = false;
     onFrame_();
+    if (wanted_ && !resting_ && !timer_.isActive() && !insideModalLoop()) {
+        armNext();
+    }
 }

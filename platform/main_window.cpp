@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -89,6 +90,10 @@ class MainWindow::ClientArea final : public QWidget {
     }
 
   protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        owner_->frames_.wake();
+    }
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         owner_->paintRegion_ = event->region();
@@ -174,6 +179,8 @@ void MainWindow::present(const Surface& buffer) {
 }
 
 bool MainWindow::sendMessage(const WindowMessage& message) {
+    if (interruptsRest(message))
+        frames_.wake();
     return procedure_ && procedure_(*this, message);
 }
 
@@ -204,6 +211,10 @@ void MainWindow::stopFrames() {
 
 bool MainWindow::framesRunning() const {
     return frames_.running();
+}
+
+void MainWindow::restFrames(int ms) {
+    frames_.rest(ms);
 }
 
 void MainWindow::addAccelerator(std::string_view keys, int commandId) {

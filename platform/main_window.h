@@ -31,6 +31,7 @@ class MainWindow final : public QWidget, public Window {
     void startFrames() override;
     void stopFrames() override;
     bool framesRunning() const override;
+    void restFrames(int ms) override;
     void addAccelerator(std::string_view keys, int commandId) override;
     MenuBar* createMenuBar(const std::vector<MenuButtonTemplate>& buttons) override;
     void destroyMenuBar() override;

@@ -2,6 +2,7 @@
 #include "platform/surface.h"
 
 #include "platform/bitmap.h"
+#include "platform/scaled_image.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -36,6 +37,11 @@ Qt::Alignment qtAlignment(unsigned align) {
     if (align & TextAlign::VCentre)
         return result | Qt::AlignVCenter;
     return result | Qt::AlignTop;
+}
+
+// Larger than any window: such a target is mostly clipped away, and not worth stretching whole.
+bool stretchedWhole(const PixelRect& dest) {
+    return !dest.empty() && std::int64_t(dest.width()) * dest.height() <= 16 * 1024 * 1024;
 }
 
 // The smallest rectangle around the pixels an operation actually altered.
@@ -96,26 +102,37 @@ PixelRect Surface::copyChangesTo(Surface& shown, const PixelRect& area) const {
         return {};
     }
     PixelRect changed;
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const auto* fromRows = reinterpret_cast<const QRgb*>(image_.constBits());
+    auto* toRows = reinterpret_cast<QRgb*>(shown.image_.bits());
     for (int y = inside.top; y < inside.bottom; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-        const auto* to = reinterpret_cast<const QRgb*>(shown.image_.constScanLine(y));
-        if (std::memcmp(from + inside.left, to + inside.left,
-                        std::size_t(inside.width()) * sizeof(QRgb)) == 0) {
+        const QRgb* from = fromRows + y * stride;
+        QRgb* to = toRows + y * stride;
+        const auto same = [&](int left, int right) {
+            return std::memcmp(from + left, to + left, std::size_t(right - left) * sizeof(QRgb)) ==
+                   0;
+        };
+        if (same(inside.left, inside.right)) {
             continue;
         }
+        // The first and last differing pixels, found a block at a time from either end.
+        constexpr int block = 16;
         int first = inside.left;
-        while (first < inside.right && from[first] == to[first]) {
+        while (inside.right - first > block && same(first, first + block)) {
+            first += block;
+        }
+        while (from[first] == to[first]) {
             ++first;
         }
-        if (first == inside.right) {
-            continue;
+        int last = inside.right;
+        while (last - first > block && same(last - block, last)) {
+            last -= block;
         }
-        int last = inside.right - 1;
+        --last;
         while (from[last] == to[last]) {
             --last;
         }
-        auto* target = reinterpret_cast<QRgb*>(shown.image_.scanLine(y));
-        std::copy(from + first, from + last + 1, target + first);
+        std::copy(from + first, from + last + 1, to + first);
         changed = unite(changed, {first, y, last + 1, y + 1});
     }
     return changed;
@@ -152,41 +169,146 @@ void Surface::fillRect(const PixelRect& rect, Colour colour) {
     }
     // Rows that already hold the colour are left alone, so that they need no comparing later.
     const QRgb value = qtColour(colour);
+    static thread_local std::vector<QRgb> filled;
+    filled.assign(std::size_t(area.width()), value);
+    const std::size_t rowBytes = filled.size() * sizeof(QRgb);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     WrittenArea written;
     for (int y = area.top; y < area.bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        if (std::any_of(row + area.left, row + area.right,
-                        [value](QRgb p) { return p != value; })) {
-            std::fill(row + area.left, row + area.right, value);
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
+        if (std::memcmp(row, filled.data(), rowBytes) != 0) {
+            std::memcpy(row, filled.data(), rowBytes);
             written.add(area.left, y, area.right);
         }
     }
     touch(written.area);
 }
 
-bool Surface::plot(int x, int y) {
-    if (x < 0 || y < 0 || x >= width() || y >= height())
-        return false;
-    QRgb& pixel = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
-    if (pixel == qtColour(blackColour))
-        return false;
-    pixel = qtColour(blackColour);
-    return true;
+void Surface::fillRowPart(QRgb* row, int y, int left, int right, const QRgb* filled,
+                          PixelRect& written) {
+    if (left >= right) {
+        return;
+    }
+    row += left;
+    const std::size_t bytes = std::size_t(right - left) * sizeof(QRgb);
+    if (std::memcmp(row, filled, bytes) != 0) {
+        std::memcpy(row, filled, bytes);
+        written = unite(written, {left, y, right, y + 1});
+    }
+}
+
+void Surface::fillRectAround(const PixelRect& rect, Colour colour, const Bitmap& cover,
+                             const PixelRect& covering, bool whiteTransparent) {
+    const PixelRect area = clipped(rect, width(), height());
+    if (area.empty()) {
+        return;
+    }
+    if (!stretchedWhole(covering)) {
+        fillRect(rect, colour);
+        return;
+    }
+    const ScaledImage& image = cover.scaledTo(covering.width(), covering.height());
+    static thread_local std::vector<QRgb> filled;
+    filled.assign(std::size_t(area.width()), qtColour(colour));
+    PixelRect written;
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const auto fill = [&](int y, int left, int right) {
+        left = std::clamp(left, area.left, area.right);
+        right = std::clamp(right, left, area.right);
+        fillRowPart(reinterpret_cast<QRgb*>(bits + y * stride), y, left, right,
+                    filled.data() + (left - area.left), written);
+    };
+    const ScaledImage::Run whole{0, covering.width()};
+    for (int y = area.top; y < area.bottom; ++y) {
+        if (y < covering.top || y >= covering.bottom) {
+            fill(y, area.left, area.right);
+            continue;
+        }
+        const std::span<const ScaledImage::Run> runs =
+            whiteTransparent ? image.opaqueRuns(y - covering.top)
+                             : std::span<const ScaledImage::Run>(&whole, 1);
+        int from = area.left;
+        for (const ScaledImage::Run& run : runs) {
+            fill(y, from, covering.left + run.begin);
+            from = std::max(from, covering.left + run.end);
+        }
+        fill(y, from, area.right);
+    }
+    touch(written);
+}
+
+void Surface::straightLine(PixelPoint from, PixelPoint to) {
+    const bool across = from.y == to.y;
+    // The pixels from `from` towards `to`, which is left out, as a range along the line.
+    int first = across ? from.x : from.y;
+    int last = across ? to.x : to.y;
+    last += first < last ? -1 : 1;
+    if (first > last) {
+        std::swap(first, last);
+    }
+    const int fixed = across ? from.y : from.x;
+    if (fixed < 0 || fixed >= (across ? height() : width())) {
+        return;
+    }
+    first = std::max(first, 0);
+    last = std::min(last, (across ? width() : height()) - 1);
+    if (first > last) {
+        return;
+    }
+    const QRgb black = qtColour(blackColour);
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const qsizetype step = across ? 1 : stride;
+    QRgb* const start = reinterpret_cast<QRgb*>(image_.bits()) +
+                        (across ? fixed * stride + first : first * stride + fixed);
+    int changedFirst = -1;
+    int changedLast = -1;
+    QRgb* pixel = start;
+    for (int i = first; i <= last; ++i, pixel += step) {
+        if (*pixel != black) {
+            *pixel = black;
+            changedLast = i;
+            if (changedFirst < 0) {
+                changedFirst = i;
+            }
+        }
+    }
+    WrittenArea written;
+    if (changedFirst >= 0) {
+        written.area = across ? PixelRect{changedFirst, fixed, changedLast + 1, fixed + 1}
+                              : PixelRect{fixed, changedFirst, fixed + 1, changedLast + 1};
+    }
+    touch(written.area);
 }
 
 // Bresenham from `from` up to, not including, `to`.
 void Surface::line(PixelPoint from, PixelPoint to) {
+    if (from.x == to.x && from.y == to.y) {
+        return;
+    }
+    if (from.x == to.x || from.y == to.y) {
+        straightLine(from, to);
+        return;
+    }
     const std::int64_t dx = std::abs(std::int64_t(to.x) - from.x);
     const std::int64_t dy = -std::abs(std::int64_t(to.y) - from.y);
     const int stepX = from.x < to.x ? 1 : -1;
     const int stepY = from.y < to.y ? 1 : -1;
+    const QRgb black = qtColour(blackColour);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     std::int64_t error = dx + dy;
     WrittenArea written;
     int x = from.x;
     int y = from.y;
     while (x != to.x || y != to.y) {
-        if (plot(x, y)) {
-            written.add(x, y, x + 1);
+        if (x >= 0 && y >= 0 && x < width() && y < height()) {
+            QRgb& pixel = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+            if (pixel != black) {
+                pixel = black;
+                written.add(x, y, x + 1);
+            }
         }
         const std::int64_t twice = 2 * error;
         if (twice >= dy) {
@@ -243,8 +365,50 @@ void Surface::copyImage(const QImage& source, const PixelRect& dest, bool whiteT
     touch(written.area);
 }
 
+void Surface::copyScaled(const ScaledImage& source, const PixelRect& dest, bool whiteTransparent) {
+    const PixelRect area = clipped(dest, width(), height());
+    if (area.empty() || !valid() || source.width() != dest.width() ||
+        source.height() != dest.height()) {
+        return;
+    }
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    WrittenArea written;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const int sourceY = y - dest.top;
+        const QRgb* from = source.row(sourceY);
+        auto* to = reinterpret_cast<QRgb*>(bits + y * stride);
+        // Copies target columns [begin, end) where they differ.
+        const auto copy = [&](int begin, int end) {
+            begin = std::max(begin, area.left);
+            end = std::min(end, area.right);
+            if (begin >= end) {
+                return;
+            }
+            const QRgb* run = from + (begin - dest.left);
+            const std::size_t bytes = std::size_t(end - begin) * sizeof(QRgb);
+            if (std::memcmp(to + begin, run, bytes) != 0) {
+                std::memcpy(to + begin, run, bytes);
+                written.add(begin, y, end);
+            }
+        };
+        if (!whiteTransparent) {
+            copy(dest.left, dest.right);
+            continue;
+        }
+        for (const ScaledImage::Run& run : source.opaqueRuns(sourceY)) {
+            copy(dest.left + run.begin, dest.left + run.end);
+        }
+    }
+    touch(written.area);
+}
+
 void Surface::stretchCopy(const Bitmap& source, const PixelRect& dest) {
-    copyImage(source.image(), dest, false);
+    if (!stretchedWhole(dest)) {
+        copyImage(source.image(), dest, false);
+        return;
+    }
+    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, false);
 }
 
 void Surface::stretchCopy(const Surface& source, const PixelRect& dest) {
@@ -252,7 +416,11 @@ void Surface::stretchCopy(const Surface& source, const PixelRect& dest) {
 }
 
 void Surface::stretchCopyWhiteTransparent(const Bitmap& source, const PixelRect& dest) {
-    copyImage(source.image(), dest, true);
+    if (!stretchedWhole(dest)) {
+        copyImage(source.image(), dest, true);
+        return;
+    }
+    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, true);
 }
 
 void Surface::stretchCopyWhiteTransparent(const Surface& source, const PixelRect& dest) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class Bitmap;
+class ScaledImage;
 
 // Text alignment flags; one horizontal and one vertical flag combine with |.
 namespace TextAlign {
@@ -31,6 +32,11 @@ class Surface {
     int height() const { return image_.height(); }
 
     void fillRect(const PixelRect& rect, Colour colour);
+    // The same, but for the pixels that the bitmap, stretched onto `covering`, is about to cover
+    // (all of them, or with white transparent its non-white ones): drawn right after, they need
+    // no filling first, and a piece that stays where it was then changes no pixel at all.
+    void fillRectAround(const PixelRect& rect, Colour colour, const Bitmap& cover,
+                        const PixelRect& covering, bool whiteTransparent);
     // A connected one-pixel black line through the points; like the handheld's pen, the very
     // last point is not drawn, so a closed outline draws each corner once.
     void polyline(std::span<const PixelPoint> points);
@@ -69,10 +75,15 @@ class Surface {
 
   private:
     void touch(const PixelRect& area);
+    // Fills [left, right) of row y where it differs from `filled` (a row of the colour).
+    static void fillRowPart(QRgb* row, int y, int left, int right, const QRgb* filled,
+                            PixelRect& written);
     void copyImage(const QImage& source, const PixelRect& dest, bool whiteTransparent);
-    // Whether the pixel changed.
-    bool plot(int x, int y);
+    // A bitmap already stretched to dest's size: row copies, or runs between white pixels.
+    void copyScaled(const ScaledImage& source, const PixelRect& dest, bool whiteTransparent);
     void line(PixelPoint from, PixelPoint to);
+    // A horizontal or vertical line, without its end point.
+    void straightLine(PixelPoint from, PixelPoint to);
 
     QImage image_;
     QFont font_;

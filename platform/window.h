@@ -35,6 +35,10 @@ class Window {
     virtual void startFrames() = 0;
     virtual void stopFrames() = 0;
     virtual bool framesRunning() const = 0;
+    // Lets the running frame timer rest: the next Frame comes `ms` milliseconds from now, or with
+    // a negative value only once something wakes the window (input, a resize, startFrames).
+    // The frames after it come at the display's rate again. A window may rest less.
+    virtual void restFrames(int) {}
     // A key combination such as "Ctrl+A" that sends a Command message with the id.
     virtual void addAccelerator(std::string_view keys, int commandId) = 0;
     // A menu bar above the client area, owned by the window; null when none can be made.

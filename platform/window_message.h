@@ -39,6 +39,24 @@ struct WindowMessage {
     GameKey key = GameKey::None;
 };
 
+// Whether the message comes from the user or the desktop (input, commands, activation, menus,
+// help), so that what the game shows may change: not the window's own coming and going, its
+// frames and paints, nor the pointer merely passing over. Such a message ends a resting clock.
+inline bool interruptsRest(const WindowMessage& message) {
+    switch (message.kind) {
+    case MessageKind::Create:
+    case MessageKind::Destroy:
+    case MessageKind::Close:
+    case MessageKind::Frame:
+    case MessageKind::Paint:
+        return false;
+    case MessageKind::StylusMove:
+        return message.leftButton;
+    default:
+        return true;
+    }
+}
+
 // Returns whether it handled the message; the window does its default for the rest (only Close
 // has one: the window is destroyed).
 using WindowProcedure = std::function<bool(Window&, const WindowMessage&)>;

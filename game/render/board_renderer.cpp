@@ -13,6 +13,20 @@ bool needsDrawing(const Cell& cell, const RenderOptions& options) {
     return (cell.flags & Dirty) || options.messageBoxUp;
 }
 
+// The bitmap of the cell's piece when this frame draws it, else null.
+const Bitmap* pieceToDraw(const Cell& cell, const PieceArt& art, const RenderOptions& options) {
+    if (cell.state == Empty || !needsDrawing(cell, options) || cell.offsetX >= 30 ||
+        cell.offsetY >= 30 || cell.kind >= art.pieces.size() || !art.pieces[cell.kind]) {
+        return nullptr;
+    }
+    return &*art.pieces[cell.kind];
+}
+
+PixelRect piecePlace(const Scale& scale, int column, int row, const Cell& cell) {
+    return scaledRect(scale, 5 + kCellPitch * column + cell.offsetX,
+                      11 + kCellPitch * row + cell.offsetY, 28, 28);
+}
+
 void setDirty(EngineState& state, int column, int row) {
     if (onBoard(column, row)) {
         state.cell(column, row).flags |= Dirty;
@@ -26,14 +40,46 @@ void drawFrameBitmap(Surface& target, const Scale& scale, const std::optional<Bi
     }
 }
 
+// The white strip above the board, less the outline's pixels in it (its top edge and the top
+// of its left edge), which the outline draws black right after: wiping them first would
+// change them twice in every frame for nothing.
+void fillStripAroundOutline(Surface& target, int sx, int sy) {
+    const int left = 3 * sx;
+    const int top = 9 * sy;
+    const int right = 237 * sx;
+    const int bottom = 10 * sy;
+    if (sx < 1 || sy < 1) {
+        target.fillRect({0, 0, right, bottom}, whiteColour);
+        return;
+    }
+    target.fillRect({0, 0, right, top}, whiteColour);
+    target.fillRect({0, top, left, bottom}, whiteColour);
+    target.fillRect({left + 1, top + 1, right, bottom}, whiteColour);
+}
+
 } // namespace
 
 void drawBackground(Surface& target, const Scale& scale, const EngineState& state,
                     const RenderOptions& options) {
+    drawBackground(target, scale, state, options, nullptr);
+}
+
+void drawBackground(Surface& target, const Scale& scale, const EngineState& state,
+                    const RenderOptions& options, const PieceArt* art) {
     const Colour fill = options.transparencyOn ? options.backgroundColor : whiteColour;
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
-            if (needsDrawing(state.cell(column, row), options)) {
+            const Cell& cell = state.cell(column, row);
+            if (!needsDrawing(cell, options)) {
+                continue;
+            }
+            // Where the cell's own piece is drawn over it in the same frame, the square is
+            // filled around the piece only.
+            const Bitmap* piece = art ? pieceToDraw(cell, *art, options) : nullptr;
+            if (piece) {
+                target.fillRectAround(cellSquare(scale, column, row), fill, *piece,
+                                      piecePlace(scale, column, row, cell), options.transparencyOn);
+            } else {
                 target.fillRect(cellSquare(scale, column, row), fill);
             }
         }
@@ -41,7 +87,7 @@ void drawBackground(Surface& target, const Scale& scale, const EngineState& stat
     // The strip and outline use the factors as whole numbers.
     const int sx = int(scale.x);
     const int sy = int(scale.y);
-    target.fillRect({0, 0, 237 * sx, 10 * sy}, whiteColour);
+    fillStripAroundOutline(target, sx, sy);
     const PixelPoint outline[] = {
         {3 * sx, 9 * sy},   {237 * sx, 9 * sy}, {237 * sx, 243 * sy},
         {3 * sx, 243 * sy}, {3 * sx, 9 * sy},
@@ -54,16 +100,15 @@ void drawPieces(Surface& target, const Scale& scale, const EngineState& state, c
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             const Cell& cell = state.cell(column, row);
-            if (cell.state == Empty || !needsDrawing(cell, options) || cell.offsetX >= 30 ||
-                cell.offsetY >= 30 || cell.kind >= art.pieces.size() || !art.pieces[cell.kind]) {
+            const Bitmap* piece = pieceToDraw(cell, art, options);
+            if (!piece) {
                 continue;
             }
-            const PixelRect place = scaledRect(scale, 5 + kCellPitch * column + cell.offsetX,
-                                               11 + kCellPitch * row + cell.offsetY, 28, 28);
+            const PixelRect place = piecePlace(scale, column, row, cell);
             if (options.transparencyOn) {
-                target.stretchCopyWhiteTransparent(*art.pieces[cell.kind], place);
+                target.stretchCopyWhiteTransparent(*piece, place);
             } else {
-                target.stretchCopy(*art.pieces[cell.kind], place);
+                target.stretchCopy(*piece, place);
             }
         }
     }
@@ -105,7 +150,7 @@ void drawKeyboardCursor(Surface& target, const Scale& scale, const EngineState& 
 
 void drawFrame(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
                const RenderOptions& options) {
-    drawBackground(target, scale, state, options);
+    drawBackground(target, scale, state, options, &art);
     drawPieces(target, scale, state, art, options);
     if (!state.boardMoving && !state.boardWasMoving) {
         drawMarks(target, scale, state, art, options, state.selection.column, state.selection.row);

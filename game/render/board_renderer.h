@@ -12,6 +12,9 @@ void drawFrame(Surface& target, const Scale& scale, EngineState& state, const Pi
 
 void drawBackground(Surface& target, const Scale& scale, const EngineState& state,
                     const RenderOptions& options);
+// The same, knowing the pieces that drawPieces draws next: their pixels are not filled first.
+void drawBackground(Surface& target, const Scale& scale, const EngineState& state,
+                    const RenderOptions& options, const PieceArt* art);
 void drawPieces(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,
                 const RenderOptions& options);
 // The selection frame, or after ten idle seconds the hint frames; marks the cells they lie on.

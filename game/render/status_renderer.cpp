@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -173,8 +174,9 @@ void drawEffects(Surface& target, const Scale& scale, const EngineState& state, 
                                                effectRect(scale, sparkle.column, sparkle.row));
         }
     }
-    // A pop-up's picture depends on its text alone, and composing it draws text five times.
-    static auto& composed = *new std::map<std::u16string, Surface>;
+    // A pop-up's picture depends on its text alone, and composing it draws text five times; kept
+    // as a bitmap, it is also kept stretched to the drawing size.
+    static auto& composed = *new std::map<std::u16string, std::optional<Bitmap>>;
     for (const ScorePopup& popup : state.popups) {
         std::u16string text = popupText(popup.points);
         auto found = composed.find(text);
@@ -182,9 +184,11 @@ void drawEffects(Surface& target, const Scale& scale, const EngineState& state, 
             if (composed.size() >= 64) {
                 composed.clear();
             }
-            found = composed.emplace(text, composePopup(text)).first;
+            found = composed.emplace(text, Bitmap::fromImage(composePopup(text).image())).first;
         }
-        target.stretchCopyWhiteTransparent(found->second,
-                                           effectRect(scale, popup.column, popup.row));
+        if (found->second) {
+            target.stretchCopyWhiteTransparent(*found->second,
+                                               effectRect(scale, popup.column, popup.row));
+        }
     }
 }

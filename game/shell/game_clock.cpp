@@ -3,12 +3,17 @@
 
 #include "game/engine/board.h"
 #include "game/engine/frame.h"
+#include "game/engine/rest.h"
+#include "game/render/drawing_due.h"
 #include "game/shell/paint.h"
 #include "game/shell/shell_state.h"
 #include "platform/dialog_host.h"
 #include "platform/modal_loops.h"
 #include "platform/tick_count.h"
 #include "platform/window.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -22,10 +27,26 @@ bool resumeWaiting = false;
     }
 });
 
+// A resting board needs no frame until something on screen or in the rules is due; the frame
+// then hands the engine the whole time since this one, with the outcome of many short frames.
+void restUntilDue(Window& window) {
+    if (!shell.running || !boardAtRest(engine)) {
+        return;
+    }
+    const PixelSize client = window.clientSize();
+    const std::uint32_t due =
+        std::min(msUntilRulesDue(engine),
+                 msUntilDrawingDue(engine, scaleForClient(client.width, client.height),
+                                   currentRenderOptions()));
+    window.restFrames(due == kNeverDue ? -1 : int(std::min<std::uint32_t>(due, INT_MAX)));
+    shell.clockResting = true;
+}
+
 } // namespace
 
 void pauseGame() {
     resumeWaiting = false;
+    shell.clockResting = false;
     shell.running = false;
     releaseBackBuffer();
     if (shell.mainWindow) {
@@ -39,6 +60,7 @@ void resumeGame() {
         return;
     }
     resumeWaiting = false;
+    shell.clockResting = false;
     shell.previousTick = tickCount();
     shell.lastTick = shell.previousTick;
     shell.running = true;
@@ -72,6 +94,7 @@ bool boardInputRefused() {
 }
 
 void frameTick() {
+    shell.clockResting = false;
     if (!shell.running) {
         return;
     }
@@ -81,5 +104,13 @@ void frameTick() {
     if (shell.mainWindow) {
         // Drawn now, so that a frame that changes no pixel costs no paint at all.
         drawFrameAndInvalidate(*shell.mainWindow);
+        restUntilDue(*shell.mainWindow);
+    }
+}
+
+void catchUpRestingClock() {
+    // Frames run at the top level only, this one too.
+    if (shell.clockResting && !insideModalLoop()) {
+        frameTick();
     }
 }

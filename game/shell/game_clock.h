@@ -17,5 +17,10 @@ int showMessageBox(std::u16string_view text, std::u16string_view caption,
 void showFatalError(std::u16string_view text);
 // The board takes no stylus or key in the demo, while it moves, while paused or under a box.
 bool boardInputRefused();
-// One frame: measures dt since the last (wrap-safe), runs the engine, asks for a paint.
+// One frame: measures dt since the last (wrap-safe), runs the engine, asks for a paint, and
+// lets the frame clock rest while the board rests with nothing due.
 void frameTick();
+// Before a message from outside is handled: a resting clock has handed the engine nothing since
+// its last frame, so that time is run first, as display-rate frames would have run it; the
+// message then finds the idle count and the time as they are now.
+void catchUpRestingClock();

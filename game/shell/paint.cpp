@@ -4,6 +4,7 @@
 #include "game/engine/board.h"
 #include "game/render/back_buffer.h"
 #include "game/render/board_renderer.h"
+#include "game/render/merged_areas.h"
 #include "game/shell/keyboard_play.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
@@ -15,20 +16,6 @@ namespace {
 BackBuffer backBuffer;
 // Set when an engine frame's drawing is in the buffer and awaits its paint.
 bool frameDrawn = false;
-
-RenderOptions currentOptions() {
-    RenderOptions options;
-    options.backgroundColor = preferences.backgroundColor();
-    options.hintsOn = preferences.hintsOn != 0;
-    options.showTurnScore = preferences.showTurnScore != 0;
-    options.transparencyOn = preferences.transparencyOn != 0;
-    options.messageBoxUp = shell.messageBoxUp;
-    if (keyboardCursor.shown) {
-        options.cursorColumn = keyboardCursor.column;
-        options.cursorRow = keyboardCursor.row;
-    }
-    return options;
-}
 
 // Draws the frame; null when the client area is empty.
 Surface* drawIntoBuffer(PixelSize client) {
@@ -45,12 +32,13 @@ Surface* drawIntoBuffer(PixelSize client) {
         markAllCells(engine);
     }
     drawFrame(*buffer, scaleForClient(client.width, client.height), engine, pieceArt,
-              currentOptions());
+              currentRenderOptions());
     return buffer;
 }
 
+// The frame's changes reach the window as one update of a few merged rectangles.
 void invalidateChanges(Window& window) {
-    for (const PixelRect& area : backBuffer.takeChanges()) {
+    for (const PixelRect& area : mergedAreas(backBuffer.takeChanges())) {
         window.invalidateArea(area);
     }
 }
@@ -89,6 +77,20 @@ void drawFrameAndInvalidate(Window& window) {
     }
     frameDrawn = true;
     invalidateChanges(window);
+}
+
+RenderOptions currentRenderOptions() {
+    RenderOptions options;
+    options.backgroundColor = preferences.backgroundColor();
+    options.hintsOn = preferences.hintsOn != 0;
+    options.showTurnScore = preferences.showTurnScore != 0;
+    options.transparencyOn = preferences.transparencyOn != 0;
+    options.messageBoxUp = shell.messageBoxUp;
+    if (keyboardCursor.shown) {
+        options.cursorColumn = keyboardCursor.column;
+        options.cursorRow = keyboardCursor.row;
+    }
+    return options;
 }
 
 void releaseBackBuffer() {

@@ -1,6 +1,8 @@
 // The paint handler: draws the frame into the persistent back buffer and shows it.
 #pragma once
 
+#include "game/render/render_options.h"
+
 class Window;
 
 // Draws the frame into the back buffer, presents it, and asks for a paint of whatever a
@@ -11,3 +13,5 @@ void paintWindow(Window& window);
 void drawFrameAndInvalidate(Window& window);
 // Forgets the back buffer; the next paint starts from a fresh, white one.
 void releaseBackBuffer();
+// The options the renderer draws with now: the preferences and the message-box state.
+RenderOptions currentRenderOptions();

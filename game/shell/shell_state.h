@@ -16,6 +16,8 @@ struct ShellState {
     bool messageBoxUp = false;
     std::uint32_t previousTick = 0;
     std::uint32_t lastTick = 0;
+    // The last frame let the frame clock rest: the engine has had no time since lastTick.
+    bool clockResting = false;
     Window* mainWindow = nullptr;
     MenuBar* menuBar = nullptr;    // owned by the main window; null when it has none
     DialogHost* dialogs = nullptr; // every dialog, message box and help launch

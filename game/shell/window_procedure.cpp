@@ -146,6 +146,9 @@ bool handleCommand(Window& window, int id) {
 } // namespace
 
 bool mainWindowProc(Window& window, const WindowMessage& message) {
+    if (interruptsRest(message)) {
+        catchUpRestingClock();
+    }
     switch (message.kind) {
     case MessageKind::Create:
         createMenuBar(window);

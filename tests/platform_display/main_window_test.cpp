@@ -166,12 +166,54 @@ TEST(MainWindow, TheFrameTimerSendsFramesOnlyWhileStarted) {
     EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
 }
 
+void runEvents(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+TEST(MainWindow, RestingFramesComeWhenDueOrAtOnceOnInputAndNotWhilePointerMerelyPasses) {
+    Recorder recorder;
+    MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
+    window.startFrames();
+    runEvents(40);
+    window.restFrames(150);
+    int frames = recorder.count(MessageKind::Frame);
+    runEvents(100);
+    EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
+    runEvents(150);
+    EXPECT_GE(recorder.count(MessageKind::Frame), frames + 1); // the due one, then the rate
+    EXPECT_TRUE(window.framesRunning());
+
+    window.restFrames(-1);
+    frames = recorder.count(MessageKind::Frame);
+    window.sendMessage({.kind = MessageKind::StylusMove, .x = 5, .y = 5});
+    runEvents(100);
+    EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
+    window.sendMessage({.kind = MessageKind::StylusDown, .x = 5, .y = 5, .leftButton = true});
+    runEvents(10);
+    EXPECT_GE(recorder.count(MessageKind::Frame), frames + 1);
+    // Input comes in bursts: for a while after it, the frames keep the display's rate.
+    window.restFrames(-1);
+    runEvents(200);
+    EXPECT_GE(recorder.count(MessageKind::Frame), frames + 6);
+
+    window.stopFrames();
+    window.restFrames(10);
+    frames = recorder.count(MessageKind::Frame);
+    runEvents(60);
+    EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
+}
+
 TEST(FrameInterval, FollowsTheDisplayRateWithinReason) {
     EXPECT_EQ(FrameTimer::intervalForRate(60), 17);
     EXPECT_EQ(FrameTimer::intervalForRate(120), 8);
     EXPECT_EQ(FrameTimer::intervalForRate(0), 17);
     EXPECT_EQ(FrameTimer::intervalForRate(1e9), 17);
     EXPECT_EQ(FrameTimer::intervalForRate(std::numeric_limits<double>::quiet_NaN()), 17);
+    // Frames keep the display's own period, 16 and 17 ms in turn at 60 Hz.
+    EXPECT_NEAR(FrameTimer::periodForRate(60), 16.667, 0.001);
 }
 
 TEST(OpeningScale, IsTheLargestWholeScaleThatFitsAndAtLeastOne) {

@@ -175,3 +175,38 @@ TEST(SurfaceSize, ASurfaceTooLargeToMakeIsNotValidAndDrawsNothing) {
     surface.drawText({0, 0, 10, 10}, u"x", 0, red);
     EXPECT_TRUE(Surface(240, 294).valid());
 }
+
+TEST(StretchedBitmaps, DrawAsTheSameImageStretchedPixelByPixelAtAnySizeAndClipping) {
+    // A 28 by 28 piece with white runs, drawn from its kept stretched copy and, as a surface,
+    // stretched pixel by pixel; sizes change between draws, so the kept copy is made anew.
+    QImage image(28, 28, QImage::Format_RGB32);
+    for (int y = 0; y < 28; ++y)
+        for (int x = 0; x < 28; ++x)
+            image.setPixel(x, y,
+                           (x * y + x) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(x * 9, y * 9, 77));
+    const Bitmap bitmap = *Bitmap::fromImage(image);
+    Surface asSurface(28, 28);
+    asSurface.stretchCopy(bitmap, {0, 0, 28, 28});
+    const PixelRect places[] = {{5, 11, 33, 39},
+                                {-20, -7, 64, 77},
+                                {100, 200, 161, 245},
+                                {230, 280, 314, 364},
+                                {40, 40, 41, 41}};
+    for (const bool transparent : {false, true}) {
+        for (const PixelRect& place : places) {
+            SCOPED_TRACE(place.left);
+            Surface kept(240, 294);
+            Surface byPixel(240, 294);
+            kept.fillRect({0, 0, 240, 294}, halo);
+            byPixel.fillRect({0, 0, 240, 294}, halo);
+            if (transparent) {
+                kept.stretchCopyWhiteTransparent(bitmap, place);
+                byPixel.stretchCopyWhiteTransparent(asSurface, place);
+            } else {
+                kept.stretchCopy(bitmap, place);
+                byPixel.stretchCopy(asSurface, place);
+            }
+            EXPECT_TRUE(kept.image() == byPixel.image());
+        }
+    }
+}

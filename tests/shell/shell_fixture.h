@@ -25,6 +25,7 @@
 #include <QImage>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 class RecordingWindow final : public Window {
   public:
@@ -43,6 +44,7 @@ class RecordingWindow final : public Window {
     void startFrames() override { frames = true; }
     void stopFrames() override { frames = false; }
     bool framesRunning() const override { return frames; }
+    void restFrames(int ms) override { restMs = ms; }
     void addAccelerator(std::string_view keys, int commandId) override {
         accelerators.emplace_back(keys, commandId);
     }
@@ -62,6 +64,8 @@ class RecordingWindow final : public Window {
     PixelSize size{240, 294};
     int invalidations = 0;
     bool frames = false;
+    // The rest the last frames asked for, if any.
+    std::optional<int> restMs;
     bool closed = false;
     int quitCode = -1;
     QImage shown;
