@@ -9,14 +9,22 @@
 #include <fstream>
 #include <string>
 
-// Makes a fresh device root holding "my documents" and points the platform layer at it. Syncs
-// are left out: the fuzzers test what the parsers make of bytes, not what reaches the disk.
+inline std::filesystem::path fuzzRoot;
+
+// Makes a fresh device root holding "my documents" and points the platform layer at it; it goes
+// again when the fuzzer ends. Syncs are left out: the fuzzers test what the parsers make of
+// bytes, not what reaches the disk.
 inline std::filesystem::path makeFuzzRoot() {
     const char* shared = "/dev/shm";
     std::string pattern =
         (std::filesystem::is_directory(shared) ? std::string(shared) : std::string("/tmp")) +
         "/zorv-fuzz-XXXXXX";
     const std::filesystem::path root = mkdtemp(pattern.data());
+    fuzzRoot = root;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(fuzzRoot, ignored);
+    });
     setenv("ZORVAGON_ROOT", root.c_str(), 1);
     std::filesystem::create_directories(root / "my documents" / "zorv themes");
     fileSystemCalls().fsync = [](int) { return 0; };
