@@ -3,8 +3,21 @@
 
 #include "platform/file_faults.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
+
+// Every entry of a folder, sorted: a temporary file left behind would show here.
+inline std::vector<std::string> entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 inline std::string faultName(const FileFaultPoint& point) {
     const char* names[] = {"none",      "write fails", "short write",

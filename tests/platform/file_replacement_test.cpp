@@ -22,16 +22,6 @@ const std::string kNew(20000, 'n'); // more than one write's worth for a copy of
 // As small as a preferences record: a buffered writer would hold it all until its last flush.
 const std::string kSmall(552, 's');
 
-// Every entry of a folder: a temporary file left behind would show here.
-std::vector<std::string> entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 } // namespace
 
 using FileReplacing = DeviceRootTest;

@@ -10,19 +10,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::vector<std::string> entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-} // namespace
-
 using FullDisk = ShellTest;
 
 TEST_F(FullDisk, TogglingHintsAndANewBestScoreLoseNeitherFile) {

@@ -11,15 +11,6 @@
 
 namespace {
 
-std::vector<std::string> entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void putLe(std::string& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) {
         bytes += static_cast<char>(value >> (8 * i) & 0xff);
