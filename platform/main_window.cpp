@@ -1,6 +1,7 @@
 // The Qt side of the game window: events in, messages out, and the painted client area.
 #include "platform/main_window.h"
 
+#include "platform/modal_loops.h"
 #include "platform/qt_menu_bar.h"
 #include "platform/surface.h"
 
@@ -127,8 +128,7 @@ class MainWindow::ClientArea final : public QWidget {
 };
 
 MainWindow::MainWindow(const QString& title, WindowProcedure procedure)
-    : procedure_(std::move(procedure)),
-      frames_([this] { sendMessage({.kind = MessageKind::Frame}); }) {
+    : procedure_(std::move(procedure)), frames_([this] { deliverFrame(); }) {
     setWindowTitle(title);
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -157,8 +157,26 @@ void MainWindow::invalidate() {
 }
 
 void MainWindow::invalidateArea(const PixelRect& area) {
-    if (!area.empty())
-        client_->update(logicalRect(area, client_->devicePixelRatioF()));
+    if (area.empty())
+        return;
+    const QRect logical = logicalRect(area, client_->devicePixelRatioF());
+    // A box the frame opened paints as usual while it shows.
+    if (inFrame_ && !insideModalLoop())
+        frameChanges_ += logical;
+    else
+        client_->update(logical);
+}
+
+// What a frame changed is painted before the frame returns to the event loop: an update would
+// wake the program a second time, later in the frame period, to paint it.
+void MainWindow::deliverFrame() {
+    inFrame_ = true;
+    sendMessage({.kind = MessageKind::Frame});
+    inFrame_ = false;
+    QRegion changes;
+    changes.swap(frameChanges_);
+    if (!changes.isEmpty())
+        client_->repaint(changes);
 }
 
 void MainWindow::present(const Surface& buffer) {
@@ -174,6 +192,9 @@ void MainWindow::present(const Surface& buffer) {
             continue;
         const QRectF target(area.x() / ratio, area.y() / ratio, area.width() / ratio,
                             area.height() / ratio);
+        // One rectangle at a time: under a clip of several, Qt blends span by span and hands
+        // the spans to its thread pool, waking threads in every frame.
+        painter_->setClipRect(part);
         painter_->drawImage(target, buffer.image(), QRectF(area));
     }
 }

@@ -61,6 +61,7 @@ class MainWindow final : public QWidget, public Window {
     // Tightens the menu bar's look until all of its buttons fit this width.
     void fitMenuBar(int width);
     void sendDestroy();
+    void deliverFrame();
 
     WindowProcedure procedure_;
     QVBoxLayout* layout_ = nullptr;
@@ -72,4 +73,7 @@ class MainWindow final : public QWidget, public Window {
     QRegion paintRegion_;
     FrameTimer frames_;
     bool destroyed_ = false;
+    // While a frame is being handled: the areas it invalidated, painted once when it ends.
+    bool inFrame_ = false;
+    QRegion frameChanges_;
 };

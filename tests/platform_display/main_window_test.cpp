@@ -7,8 +7,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTimer>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -204,6 +208,55 @@ TEST(MainWindow, RestingFramesComeWhenDueOrAtOnceOnInputAndNotWhilePointerMerely
     frames = recorder.count(MessageKind::Frame);
     runEvents(60);
     EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
+}
+
+int threadCount() {
+    return int(std::distance(std::filesystem::directory_iterator("/proc/self/task"),
+                             std::filesystem::directory_iterator()));
+}
+
+TEST(MainWindow, AFramesChangesArePaintedAsOneUpdateBeforeTheEventLoopGoesOn) {
+    Surface picture(240, 294);
+    std::string log;
+    MainWindow window(QStringLiteral("Zorvagon"),
+                      [&](Window& target, const WindowMessage& message) {
+                          if (message.kind == MessageKind::Paint) {
+                              log += 'P';
+                              target.present(picture);
+                          } else if (message.kind == MessageKind::Frame && log.empty()) {
+                              log += 'F';
+                              target.stopFrames();
+                              target.invalidateArea({10, 10, 20, 20});
+                              target.invalidateArea({200, 250, 230, 290});
+                              QTimer::singleShot(0, [&log] { log += 'M'; });
+                          }
+                          return false;
+                      });
+    window.resize(240, 294);
+    window.show();
+    runEvents(50);
+    log.clear();
+    window.startFrames();
+    runEvents(100);
+    EXPECT_EQ(log, "FPM");
+}
+
+TEST(MainWindow, PresentingSeveralAreasAtOnceStartsNoThreads) {
+    Recorder recorder;
+    Surface picture(720, 882);
+    recorder.picture = &picture;
+    MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
+    window.resize(720, 882);
+    window.show();
+    runEvents(50);
+    const int threads = threadCount();
+    for (int i = 0; i < 5; ++i) {
+        for (int x = 0; x < 4; ++x)
+            window.invalidateArea({x * 180, 0, x * 180 + 90, 882});
+        runEvents(20);
+    }
+    EXPECT_GE(recorder.count(MessageKind::Paint), 5);
+    EXPECT_EQ(threadCount(), threads);
 }
 
 TEST(FrameInterval, FollowsTheDisplayRateWithinReason) {
