@@ -68,11 +68,12 @@ void Surface::setTracking(bool on) {
 }
 
 void Surface::touch(const PixelRect& area) {
-    if (!tracking_) {
-        return;
-    }
     const PixelRect inside = clipped(area, width(), height());
     if (inside.empty()) {
+        return;
+    }
+    kept_.overwritten(inside);
+    if (!tracking_) {
         return;
     }
     // A frame notes a few dozen areas; should nobody collect them, their count stays bounded.
@@ -91,75 +92,6 @@ std::vector<PixelRect> Surface::takeTouchedAreas() {
     std::vector<PixelRect> areas;
     areas.swap(touched_);
     return areas;
-}
-
-PixelRect Surface::copyChangesTo(Surface& shown, const PixelRect& area) const {
-    if (!valid() || shown.width() != width() || shown.height() != height()) {
-        return {};
-    }
-    const PixelRect inside = clipped(area, width(), height());
-    if (inside.empty()) {
-        return {};
-    }
-    PixelRect changed;
-    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const auto* fromRows = reinterpret_cast<const QRgb*>(image_.constBits());
-    auto* toRows = reinterpret_cast<QRgb*>(shown.image_.bits());
-    for (int y = inside.top; y < inside.bottom; ++y) {
-        const QRgb* from = fromRows + y * stride;
-        QRgb* to = toRows + y * stride;
-        const auto same = [&](int left, int right) {
-            return std::memcmp(from + left, to + left, std::size_t(right - left) * sizeof(QRgb)) ==
-                   0;
-        };
-        if (same(inside.left, inside.right)) {
-            continue;
-        }
-        // The first and last differing pixels, found a block at a time from either end.
-        constexpr int block = 16;
-        int first = inside.left;
-        while (inside.right - first > block && same(first, first + block)) {
-            first += block;
-        }
-        while (from[first] == to[first]) {
-            ++first;
-        }
-        int last = inside.right;
-        while (last - first > block && same(last - block, last)) {
-            last -= block;
-        }
-        --last;
-        while (from[last] == to[last]) {
-            --last;
-        }
-        std::copy(from + first, from + last + 1, to + first);
-        changed = unite(changed, {first, y, last + 1, y + 1});
-    }
-    return changed;
-}
-
-Surface Surface::copyOfArea(const PixelRect& area) const {
-    const PixelRect inside = clipped(area, width(), height());
-    Surface part(0, 0);
-    if (!inside.empty() && valid()) {
-        part.image_ = image_.copy(inside.left, inside.top, inside.width(), inside.height());
-    }
-    return part;
-}
-
-bool Surface::holds(const Surface& part, int left, int top) const {
-    if (!part.valid() || !valid() || left < 0 || top < 0 || part.width() > width() - left ||
-        part.height() > height() - top) {
-        return false;
-    }
-    const std::size_t rowBytes = std::size_t(part.width()) * sizeof(QRgb);
-    for (int y = 0; y < part.height(); ++y) {
-        const auto* mine = reinterpret_cast<const QRgb*>(image_.constScanLine(top + y)) + left;
-        if (std::memcmp(mine, part.image_.constScanLine(y), rowBytes) != 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void Surface::fillRect(const PixelRect& rect, Colour colour) {

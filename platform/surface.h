@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/colour.h"
+#include "platform/kept_drawings.h"
 
 #include <QFont>
 #include <QImage>
@@ -58,20 +59,14 @@ class Surface {
     Colour pixel(int x, int y) const;
     const QImage& image() const { return image_; }
 
-    // The pixels of an area (clipped to the surface) as a surface of their own; not valid()
-    // when nothing of the area lies on this surface.
-    Surface copyOfArea(const PixelRect& area) const;
-    // Whether the pixels with this top-left corner are exactly those of `part`.
-    bool holds(const Surface& part, int left, int top) const;
+    // Parts of the frame that need no drawing while nothing else drew over them.
+    KeptDrawings& kept() { return kept_; }
 
-    // While tracking, every drawing operation notes the area it may have written, so that only
-    // those areas need comparing with what the screen shows.
+    // While tracking, every drawing operation notes the rows where it changed pixels, so that
+    // only those reach the screen.
     void setTracking(bool on);
     // The noted areas since the last call, clipped to the surface, in drawing order.
     std::vector<PixelRect> takeTouchedAreas();
-    // Makes `shown` (a surface of the same size) equal to this one inside `area`, and returns
-    // the smallest rectangle holding every pixel that differed there (empty when none did).
-    PixelRect copyChangesTo(Surface& shown, const PixelRect& area) const;
 
   private:
     void touch(const PixelRect& area);
@@ -89,4 +84,5 @@ class Surface {
     QFont font_;
     bool tracking_ = false;
     std::vector<PixelRect> touched_;
+    KeptDrawings kept_;
 };

@@ -9,7 +9,7 @@ bool contains(const PixelRect& outer, const PixelRect& inner) {
 }
 
 // Whether another area holds this one whole (of two equal ones, the first counts), so that
-// comparing it again would find nothing new.
+// it adds nothing to the update.
 bool coveredByAnother(const std::vector<PixelRect>& areas, std::size_t index) {
     for (std::size_t other = 0; other < areas.size(); ++other) {
         if (other != index && contains(areas[other], areas[index]) &&
@@ -27,7 +27,6 @@ Surface* BackBuffer::forClient(int width, int height) {
         fresh_ = true;
         surface_.emplace(width, height);
         surface_->setTracking(true);
-        shown_.reset();
     }
     return surface_->valid() ? &*surface_ : nullptr;
 }
@@ -35,34 +34,21 @@ Surface* BackBuffer::forClient(int width, int height) {
 void BackBuffer::release() {
     fresh_ = false;
     surface_.reset();
-    shown_.reset();
 }
 
 std::vector<PixelRect> BackBuffer::takeChanges() {
     if (!surface_ || !surface_->valid()) {
         return {};
     }
-    fresh_ = false;
     std::vector<PixelRect> touched = surface_->takeTouchedAreas();
-    if (!shown_) {
-        const PixelRect whole{0, 0, surface_->width(), surface_->height()};
-        shown_.emplace(whole.right, whole.bottom);
-        if (shown_->valid()) {
-            surface_->copyChangesTo(*shown_, whole);
-        } else {
-            shown_.reset();
-        }
-        return {whole};
+    if (fresh_) {
+        fresh_ = false;
+        return {{0, 0, surface_->width(), surface_->height()}};
     }
     std::vector<PixelRect> changes;
     for (std::size_t i = 0; i < touched.size(); ++i) {
-        const PixelRect& area = touched[i];
-        if (coveredByAnother(touched, i)) {
-            continue;
-        }
-        const PixelRect changed = surface_->copyChangesTo(*shown_, area);
-        if (!changed.empty()) {
-            changes.push_back(changed);
+        if (!coveredByAnother(touched, i)) {
+            changes.push_back(touched[i]);
         }
     }
     return changes;

@@ -15,14 +15,13 @@ class BackBuffer {
     // Whether the buffer is fresh: made (white) by a forClient, on whatever path, and not yet
     // drawn and taken as shown, so the next drawing must cover every cell.
     bool fresh() const { return fresh_; }
-    // The areas where the buffer now differs from what the window was last told to show, which
-    // from then on counts as shown: the whole buffer after it was made, else the parts of the
-    // areas drawn since the last call whose pixels changed.
+    // The areas where the buffer may differ from what the window was last told to show, which
+    // from then on counts as shown: the whole buffer after it was made, else the areas where
+    // drawing since the last call changed pixels. The drawing itself leaves alone the rows
+    // that already hold what it draws, so these need no comparing with a copy of the screen.
     std::vector<PixelRect> takeChanges();
 
   private:
     std::optional<Surface> surface_;
-    // A copy of what the window shows, to tell which drawn pixels changed.
-    std::optional<Surface> shown_;
     bool fresh_ = false;
 };

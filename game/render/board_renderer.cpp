@@ -1,7 +1,10 @@
 // Drawing of the board into the back buffer: cells, pieces and the selection and hint frames.
 #include "game/render/board_renderer.h"
 
+#include "game/render/kept_parts.h"
 #include "game/render/status_renderer.h"
+
+#include <string>
 
 namespace {
 
@@ -42,7 +45,7 @@ void drawFrameBitmap(Surface& target, const Scale& scale, const std::optional<Bi
 
 // The white strip above the board, less the outline's pixels in it (its top edge and the top
 // of its left edge), which the outline draws black right after: wiping them first would
-// change them twice in every frame for nothing.
+// change them twice for nothing.
 void fillStripAroundOutline(Surface& target, int sx, int sy) {
     const int left = 3 * sx;
     const int top = 9 * sy;
@@ -55,6 +58,32 @@ void fillStripAroundOutline(Surface& target, int sx, int sy) {
     target.fillRect({0, 0, right, top}, whiteColour);
     target.fillRect({0, top, left, bottom}, whiteColour);
     target.fillRect({left + 1, top + 1, right, bottom}, whiteColour);
+}
+
+// The strip above the board and the board's outline (the factors taken as whole numbers).
+// Only pieces coming in from above draw over them, so most frames leave them be.
+void drawStripAndOutline(Surface& target, const Scale& scale) {
+    const int sx = int(scale.x);
+    const int sy = int(scale.y);
+    const std::string key = std::to_string(sx) + 'x' + std::to_string(sy);
+    if (target.kept().shows(kStripAndOutline, key)) {
+        return;
+    }
+    fillStripAroundOutline(target, sx, sy);
+    const PixelPoint outline[] = {
+        {3 * sx, 9 * sy},   {237 * sx, 9 * sy}, {237 * sx, 243 * sy},
+        {3 * sx, 243 * sy}, {3 * sx, 9 * sy},
+    };
+    target.polyline(outline);
+    if (sx < 1 || sy < 1) {
+        return;
+    }
+    target.kept().keep(kStripAndOutline,
+                       {{0, 0, 237 * sx + 1, 10 * sy},
+                        {3 * sx, 9 * sy, 3 * sx + 1, 243 * sy + 1},
+                        {237 * sx, 9 * sy, 237 * sx + 1, 243 * sy + 1},
+                        {3 * sx, 243 * sy, 237 * sx + 1, 243 * sy + 1}},
+                       key);
 }
 
 } // namespace
@@ -84,15 +113,7 @@ void drawBackground(Surface& target, const Scale& scale, const EngineState& stat
             }
         }
     }
-    // The strip and outline use the factors as whole numbers.
-    const int sx = int(scale.x);
-    const int sy = int(scale.y);
-    fillStripAroundOutline(target, sx, sy);
-    const PixelPoint outline[] = {
-        {3 * sx, 9 * sy},   {237 * sx, 9 * sy}, {237 * sx, 243 * sy},
-        {3 * sx, 243 * sy}, {3 * sx, 9 * sy},
-    };
-    target.polyline(outline);
+    drawStripAndOutline(target, scale);
 }
 
 void drawPieces(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,

@@ -1,6 +1,7 @@
 // Drawing of the time bar, the status line and the clearing effects over the board.
 #include "game/render/status_renderer.h"
 
+#include "game/render/kept_parts.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -31,7 +32,6 @@ struct StatusText {
     std::u16string text;
     unsigned align = 0;
     Colour colour = blackColour;
-    bool operator==(const StatusText&) const = default;
 };
 
 // What the status line shows: its place, its font size and its texts in drawing order.
@@ -39,13 +39,21 @@ struct StatusLineLook {
     PixelRect line;
     int fontPixels = 0;
     std::vector<StatusText> texts;
-    bool operator==(const StatusLineLook&) const = default;
-};
 
-// The last status line drawn, with the pixels it left in its rectangle.
-struct DrawnStatusLine {
-    StatusLineLook look;
-    Surface pixels{0, 0};
+    // Everything the line's pixels follow from, as bytes.
+    std::string key() const {
+        std::string bytes;
+        for (int value : {line.left, line.top, line.right, line.bottom, fontPixels}) {
+            bytes += std::to_string(value) + ',';
+        }
+        for (const StatusText& text : texts) {
+            bytes += std::to_string(text.align) + ',' + std::to_string(text.colour) + ',';
+            bytes.append(reinterpret_cast<const char*>(text.text.data()),
+                         text.text.size() * sizeof(char16_t));
+            bytes += '\0';
+        }
+        return bytes;
+    }
 };
 
 // The pop-up font: 11 pixels, smaller where a long number ("12345", "-1234") would not fit
@@ -107,18 +115,26 @@ void drawTimeBar(Surface& target, const Scale& scale, const EngineState& state) 
     }
     const PixelRect bar{int(10 * scale.x), int(260 * scale.y), int(230 * scale.x),
                         int(265 * scale.y)};
-    target.fillRect(bar, blackColour);
     const int right = int(timeBarRight(state.timeLeftMs) * scale.x);
-    if (right == bar.left) {
+    const std::string key = std::to_string(bar.left) + ',' + std::to_string(bar.top) + ',' +
+                            std::to_string(bar.right) + ',' + std::to_string(bar.bottom) + ',' +
+                            std::to_string(right);
+    if (target.kept().shows(kTimeBar, key)) {
         return;
     }
-    target.fillRect({bar.left, bar.top, right, bar.bottom}, whiteColour);
-    const PixelPoint outline[] = {{bar.left, bar.top},
-                                  {right, bar.top},
-                                  {right, bar.bottom},
-                                  {bar.left, bar.bottom},
-                                  {bar.left, bar.top}};
-    target.polyline(outline);
+    target.fillRect(bar, blackColour);
+    if (right != bar.left) {
+        target.fillRect({bar.left, bar.top, right, bar.bottom}, whiteColour);
+        const PixelPoint outline[] = {{bar.left, bar.top},
+                                      {right, bar.top},
+                                      {right, bar.bottom},
+                                      {bar.left, bar.bottom},
+                                      {bar.left, bar.top}};
+        target.polyline(outline);
+    }
+    // The outline's right and bottom edges lie just outside the filled rectangle.
+    target.kept().keep(kTimeBar,
+                       {{bar.left, bar.top, std::max(bar.right, right + 1), bar.bottom + 1}}, key);
 }
 
 void drawStatusLine(Surface& target, const Scale& scale, const EngineState& state,
@@ -142,24 +158,17 @@ void drawStatusLine(Surface& target, const Scale& scale, const EngineState& stat
         }
     }
     target.setFontPixelSize(look.fontPixels);
-    // Laying out text is the dearest part of a frame: when the target still holds this very
+    // Laying out text is the dearest part of a frame: while the target still shows this very
     // line, drawing it again would change no pixel.
-    // Kept for the program's life: Qt objects must not outlive the application at exit.
-    static DrawnStatusLine& drawn = *new DrawnStatusLine;
-    const PixelRect inside{std::max(look.line.left, 0), std::max(look.line.top, 0),
-                           std::min(look.line.right, target.width()),
-                           std::min(look.line.bottom, target.height())};
-    if (drawn.look == look && drawn.pixels.width() == inside.width() &&
-        drawn.pixels.height() == inside.height() &&
-        target.holds(drawn.pixels, inside.left, inside.top)) {
+    std::string key = look.key();
+    if (target.kept().shows(kStatusLine, key)) {
         return;
     }
     target.fillRect(look.line, whiteColour);
     for (const StatusText& text : look.texts) {
         target.drawText(look.line, text.text, text.align, text.colour);
     }
-    drawn.look = std::move(look);
-    drawn.pixels = target.copyOfArea(inside);
+    target.kept().keep(kStatusLine, {look.line}, std::move(key));
 }
 
 void drawEffects(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,

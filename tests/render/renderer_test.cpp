@@ -73,6 +73,22 @@ TEST_F(Renderer, TheStripIsWhiteAndTheOutlineBlack) {
     EXPECT_EQ(target.pixel(237, 200), blackColour);
 }
 
+TEST_F(Renderer, PartsLeftAloneWhileUnchangedAreDrawnAgainOnceSomethingDrewOverThem) {
+    for (int scale : {1, 3}) {
+        Surface target = paint(scale);
+        // A pixel of the strip, of each of the outline's edges, of the status line and of
+        // the time bar.
+        for (const PixelPoint at : std::initializer_list<PixelPoint>{
+                 {0, 0}, {3, 100}, {237, 100}, {100, 243}, {20, 250}, {100, 262}}) {
+            const int x = at.x * scale;
+            const int y = at.y * scale;
+            target.fillRect({x, y, x + 1, y + 1}, kGrey);
+        }
+        drawFrame(target, scaleForClient(240 * scale, 294 * scale), state, art, options);
+        EXPECT_EQ(target.image(), paint(scale).image()) << "at scale " << scale;
+    }
+}
+
 TEST_F(Renderer, OnlyDirtyCellsAreRedrawnUnlessAMessageBoxShows) {
     Surface target(240, 294);
     const Scale scale{1, 1};
