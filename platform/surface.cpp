@@ -76,6 +76,17 @@ void Surface::touch(const PixelRect& area) {
     if (!tracking_) {
         return;
     }
+    // Drawing a piece follows the filling of its cell: most areas lie within the one before.
+    if (!touched_.empty()) {
+        PixelRect& last = touched_.back();
+        if (unite(last, inside) == last) {
+            return;
+        }
+        if (unite(last, inside) == inside) {
+            last = inside;
+            return;
+        }
+    }
     // A frame notes a few dozen areas; should nobody collect them, their count stays bounded.
     if (touched_.size() >= 1024) {
         PixelRect all = inside;
@@ -123,7 +134,22 @@ void Surface::fillRowPart(QRgb* row, int y, int left, int right, const QRgb* fil
         return;
     }
     row += left;
-    const std::size_t bytes = std::size_t(right - left) * sizeof(QRgb);
+    const int count = right - left;
+    // The margins beside a piece are a few pixels wide: comparing them one by one costs less
+    // than a call to memcmp, and the part that already holds the colour is left out.
+    constexpr int kShortPart = 16;
+    if (count <= kShortPart) {
+        int first = 0;
+        while (first < count && row[first] == filled[first]) {
+            ++first;
+        }
+        if (first < count) {
+            std::fill(row + first, row + count, filled[first]);
+            written = unite(written, {left + first, y, right, y + 1});
+        }
+        return;
+    }
+    const std::size_t bytes = std::size_t(count) * sizeof(QRgb);
     if (std::memcmp(row, filled, bytes) != 0) {
         std::memcpy(row, filled, bytes);
         written = unite(written, {left, y, right, y + 1});
