@@ -4,7 +4,7 @@ SANITIZE_BUILD := build-sanitize
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= /usr/local
 
-.PHONY: all deps build play pixelkiln test test-sanitize fuzz bench install package clean
+.PHONY: all deps build play pixelkiln test test-sanitize fuzz bench measure install package clean
 
 all: build
 
@@ -43,6 +43,11 @@ fuzz: deps
 bench: build
 	./$(BUILD)/bin/engine_bench
 	./$(BUILD)/bin/render_bench
+
+# Processor use, memory and start-up time of the running game in its usual states, under Xvfb.
+measure: build
+	@./tools/install-deps.sh measure
+	./tools/measure-cpu.sh $(MEASURE_FLAGS)
 
 # Installs under PREFIX (default /usr/local), below DESTDIR when that is given.
 install: build

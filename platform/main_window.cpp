@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cmath>
 
 namespace {
@@ -349,6 +351,19 @@ void MainWindow::paintClient(QPainter& painter) {
     painter_ = &painter;
     sendMessage({.kind = MessageKind::Paint});
     painter_ = nullptr;
+    reportFirstPaint();
+}
+
+// For measuring start-up: with ZORVAGON_REPORT_FIRST_PAINT set, the wall-clock time of the
+// end of the first paint goes to the standard error, in nanoseconds since the epoch.
+void MainWindow::reportFirstPaint() {
+    static bool reported = false;
+    if (reported || !qEnvironmentVariableIsSet("ZORVAGON_REPORT_FIRST_PAINT"))
+        return;
+    reported = true;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(stderr, "first paint %lld\n",
+                 static_cast<long long>(std::chrono::nanoseconds(now).count()));
 }
 
 void MainWindow::sendDestroy() {

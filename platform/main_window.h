@@ -62,6 +62,7 @@ class MainWindow final : public QWidget, public Window {
     void fitMenuBar(int width);
     void sendDestroy();
     void deliverFrame();
+    void reportFirstPaint();
 
     WindowProcedure procedure_;
     QVBoxLayout* layout_ = nullptr;

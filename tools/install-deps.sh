@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and tests need; quiet and quick when all are present.
-# With the argument `package`, also what `make package` needs to build the Debian package.
+# With the argument `package`, also what `make package` needs to build the Debian package; with
+# `measure`, what `make measure` needs to run the game under a virtual X server.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,8 @@ packages=(
 if [ "${1:-}" = package ]; then
     # dpkg-shlibdeps reads the programs' library dependencies; CPack finds the binaries with file.
     packages+=(dpkg-dev file)
+elif [ "${1:-}" = measure ]; then
+    packages+=(xvfb xauth xdotool valgrind)
 fi
 
 missing=()

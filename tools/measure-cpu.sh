@@ -5,7 +5,8 @@
 #
 # Each state is played RUNS times (default 3), each time in a fresh Xvfb on a fresh device
 # root; the game's processor time (user + system, from /proc) and the X server's are taken over
-# SECONDS (default 30) and printed as a percentage of one core, with the median of the runs.
+# SECONDS (default 30) and printed as a percentage of one core, with the median of the runs,
+# beside the resident memory at the end and the time from starting the game to its first paint.
 # States: demo-x1, demo-x3, normal, easy-hint, paused, menu (all by default).
 # Measure on a quiet machine: other programs' compilers (check `pgrep cc1plus`) share the caches.
 set -euo pipefail
@@ -41,9 +42,10 @@ if [ "${MEASURE_CPU_INNER:-}" = 1 ]; then
     }
     ZORVAGON_ROOT=$(mktemp -d)
     export ZORVAGON_ROOT
-    "$GAME" >/dev/null 2>&1 &
+    started=$(date +%s%N)
+    ZORVAGON_REPORT_FIRST_PAINT=1 "$GAME" >/dev/null 2>"$ZORVAGON_ROOT.log" &
     game=$!
-    trap 'kill $game 2>/dev/null; rm -rf "$ZORVAGON_ROOT"' EXIT
+    trap 'kill $game 2>/dev/null; rm -rf "$ZORVAGON_ROOT" "$ZORVAGON_ROOT.log"' EXIT
     xdotool search --sync --name Zorvagon >/dev/null
     sleep 1
     # The menu bar lies at the window's top: Game at x 27, Pause at x 236; New is Game's fifth
@@ -67,9 +69,10 @@ if [ "${MEASURE_CPU_INNER:-}" = 1 ]; then
     game_after=$(cpu_ticks $game)
     x_after=$(cpu_ticks "$x_server")
     resident_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$game/status")
+    painted=$(awk '/^first paint / {print $3}' "$ZORVAGON_ROOT.log")
     awk -v g=$((game_after - game_before)) -v x=$((x_after - x_before)) -v hz="$ticks_per_second" \
-        -v s="$SECONDS_TO_MEASURE" -v kb="$resident_kb" \
-        'BEGIN { printf "%.2f %.2f %.1f\n", 100 * g / hz / s, 100 * x / hz / s, kb / 1024 }'
+        -v s="$SECONDS_TO_MEASURE" -v kb="$resident_kb" -v ms=$(((${painted:-0} - started) / 1000)) \
+        'BEGIN { printf "%.2f %.2f %.1f %.1f\n", 100 * g / hz / s, 100 * x / hz / s, kb / 1024, ms / 1000 }'
     exit 0
 fi
 
@@ -80,8 +83,9 @@ done
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-echo "$(basename "$binary"): $runs runs of ${seconds} s per state; % of one core, resident MB"
-printf "%-10s %8s %8s %8s   %s\n" state game x-server memory "runs (game/x-server/MB)"
+echo "$(basename "$binary"): $runs runs of ${seconds} s per state; % of one core, resident MB, ms"
+printf "%-10s %8s %8s %8s %12s   %s\n" state game x-server memory "first paint" \
+    "runs (game/x-server/MB/ms)"
 for state in "${states[@]}"; do
     screen="800x1000x24" # a client area of 720 by 882: scale 3
     [ "$state" = demo-x1 ] && screen="300x380x24"
@@ -91,6 +95,6 @@ for state in "${states[@]}"; do
             xvfb-run -a -s "-screen 0 $screen" "$0" "$state")")
     done
     column() { printf "%s\n" "${results[@]}" | awk -v c="$1" '{print $c}' | median; }
-    printf "%-10s %8s %8s %8s   %s\n" "$state" "$(column 1)" "$(column 2)" "$(column 3)" \
-        "$(printf "%s; " "${results[@]// //}")"
+    printf "%-10s %8s %8s %8s %12s   %s\n" "$state" "$(column 1)" "$(column 2)" "$(column 3)" \
+        "$(column 4)" "$(printf "%s; " "${results[@]// //}")"
 done
