@@ -22,8 +22,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
