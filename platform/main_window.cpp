@@ -162,6 +162,15 @@ void MainWindow::invalidateArea(const PixelRect& area) {
     if (area.empty())
         return;
     const QRect logical = logicalRect(area, client_->devicePixelRatioF());
+    // Inside a paint, what the paint covers is shown when it presents; asking for it again
+    // would paint again, and a drawing that changes pixels each time it is made (a frame
+    // drawn over a piece drawn over its cell) would then paint for ever.
+    if (painter_) {
+        const QRegion rest = QRegion(logical) - paintRegion_;
+        if (!rest.isEmpty())
+            client_->update(rest);
+        return;
+    }
     // A box the frame opened paints as usual while it shows.
     if (inFrame_ && !insideModalLoop())
         frameChanges_ += logical;

@@ -241,6 +241,27 @@ TEST(MainWindow, AFramesChangesArePaintedAsOneUpdateBeforeTheEventLoopGoesOn) {
     EXPECT_EQ(log, "FPM");
 }
 
+TEST(MainWindow, AnAreaInvalidatedWhilePaintingIsPaintedOnceAndNotAgainAndAgain) {
+    Surface picture(240, 294);
+    int paints = 0;
+    MainWindow window(QStringLiteral("Zorvagon"),
+                      [&](Window& target, const WindowMessage& message) {
+                          if (message.kind == MessageKind::Paint) {
+                              ++paints;
+                              // Drawing that changes the same cells in every paint, as redrawing a
+                              // marked cell does.
+                              target.invalidateArea({0, 0, 240, 40});
+                              target.present(picture);
+                          }
+                          return false;
+                      });
+    window.resize(240, 294);
+    window.show();
+    runEvents(200);
+    EXPECT_GE(paints, 1);
+    EXPECT_LE(paints, 3);
+}
+
 TEST(MainWindow, PresentingSeveralAreasAtOnceStartsNoThreads) {
     Recorder recorder;
     Surface picture(720, 882);
