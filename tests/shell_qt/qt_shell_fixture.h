@@ -95,6 +95,7 @@ class QtShellTest : public DeviceRootTest {
         wireShell(root(), {dialogs, sounds, services, messageBoxes});
         window = std::make_unique<MainWindow>(
             QStringLiteral("Zorvagon"), [this](Window& target, const WindowMessage& message) {
+                paints += message.kind == MessageKind::Paint ? 1 : 0;
                 if (message.kind == MessageKind::Frame) {
                     ++frames;
                     framesInsideModalLoops += insideModalLoop() ? 1 : 0;
@@ -150,4 +151,5 @@ class QtShellTest : public DeviceRootTest {
     std::unique_ptr<MainWindow> window;
     int frames = 0;
     int framesInsideModalLoops = 0;
+    int paints = 0;
 };

@@ -1,0 +1,28 @@
+// Paints come when the window needs them and stop when it is shown whole.
+#include "game/engine/board.h"
+#include "qt_shell_fixture.h"
+
+namespace {
+
+using Painting = QtShellTest;
+
+TEST_F(Painting, APausedGameWithAPieceSelectedPaintsWhenAskedAndThenRests) {
+    engine.demoMode = false;
+    engine.level = Easy;
+    newBoard(engine);
+    runFor(400);
+    ASSERT_FALSE(engine.boardMoving);
+    // A tap on the top-left cell selects it: its frame is drawn over the piece in every paint.
+    window->sendMessage({.kind = MessageKind::StylusDown, .x = 19, .y = 25, .leftButton = true});
+    window->sendMessage({.kind = MessageKind::StylusUp, .x = 19, .y = 25});
+    runFor(100);
+    ASSERT_EQ(engine.selection.column, 0);
+    pauseGame();
+    window->invalidate();
+    const int before = paints;
+    runFor(300);
+    EXPECT_GE(paints, before + 1);
+    EXPECT_LE(paints, before + 3);
+}
+
+} // namespace
