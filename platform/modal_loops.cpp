@@ -3,6 +3,10 @@
 
 #include <map>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 int depth = 0;
@@ -22,6 +26,11 @@ ModalLoopScope::~ModalLoopScope() {
     if (--depth > 0) {
         return;
     }
+#if defined(__GLIBC__)
+    // A dialog's widgets, fonts and style leave freed memory on the heap when it closes; it
+    // goes back to the system instead of staying with the game for the rest of its run.
+    malloc_trim(0);
+#endif
     // A copy, so a listener may add or remove listeners (or open another loop) while called.
     const auto toCall = listeners();
     for (const auto& [id, listener] : toCall) {
