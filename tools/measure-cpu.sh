@@ -49,6 +49,12 @@ if [ "${MEASURE_CPU_INNER:-}" = 1 ]; then
     ZORVAGON_REPORT_FIRST_PAINT=1 "$GAME" >/dev/null 2>"$ZORVAGON_ROOT.log" &
     game=$!
     trap 'kill $game 2>/dev/null; rm -rf "$ZORVAGON_ROOT" "$ZORVAGON_ROOT.log"' EXIT
+    # Waiting for the first paint before looking for the window: xdotool's search would poll the
+    # X server all through the start-up it is timing.
+    for _ in $(seq 100); do
+        grep -q '^first paint ' "$ZORVAGON_ROOT.log" 2>/dev/null && break
+        sleep 0.05
+    done
     xdotool search --sync --name Zorvagon >/dev/null
     sleep 1
     # The menu bar lies at the window's top: Game at x 27, Pause at x 236; New is Game's fifth
