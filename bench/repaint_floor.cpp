@@ -3,14 +3,14 @@
 // It shows the part of the game's processor use that comes from the toolkit and the system (a
 // timer's wake-up, a paint, a copy to the X server) rather than from the game itself; the
 // measuring tool runs it beside the game as the state `qt-floor`.
+#include "platform/first_paint_report.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
-#include <chrono>
-#include <cstdio>
 
 namespace {
 
@@ -35,17 +35,6 @@ class Animated final : public QWidget {
     }
 
   private:
-    // The same report as the game's, for comparing the start-up of the two.
-    static void reportFirstPaint() {
-        static bool reported = false;
-        if (reported || !qEnvironmentVariableIsSet("ZORVAGON_REPORT_FIRST_PAINT"))
-            return;
-        reported = true;
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        std::fprintf(stderr, "first paint %lld\n",
-                     static_cast<long long>(std::chrono::nanoseconds(now).count()));
-    }
-
     void step() {
         const QRect area(100, 100, 150, 150);
         QPainter(&picture_).fillRect(area, (++frames_ & 1) ? Qt::red : Qt::blue);

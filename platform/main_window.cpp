@@ -1,6 +1,7 @@
 // The Qt side of the game window: events in, messages out, and the painted client area.
 #include "platform/main_window.h"
 
+#include "platform/first_paint_report.h"
 #include "platform/modal_loops.h"
 #include "platform/qt_menu_bar.h"
 #include "platform/surface.h"
@@ -21,9 +22,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -361,18 +360,6 @@ void MainWindow::paintClient(QPainter& painter) {
     sendMessage({.kind = MessageKind::Paint});
     painter_ = nullptr;
     reportFirstPaint();
-}
-
-// For measuring start-up: with ZORVAGON_REPORT_FIRST_PAINT set, the wall-clock time of the
-// end of the first paint goes to the standard error, in nanoseconds since the epoch.
-void MainWindow::reportFirstPaint() {
-    static bool reported = false;
-    if (reported || !qEnvironmentVariableIsSet("ZORVAGON_REPORT_FIRST_PAINT"))
-        return;
-    reported = true;
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::fprintf(stderr, "first paint %lld\n",
-                 static_cast<long long>(std::chrono::nanoseconds(now).count()));
 }
 
 void MainWindow::sendDestroy() {

@@ -62,7 +62,6 @@ class MainWindow final : public QWidget, public Window {
     void fitMenuBar(int width);
     void sendDestroy();
     void deliverFrame();
-    void reportFirstPaint();
 
     WindowProcedure procedure_;
     QVBoxLayout* layout_ = nullptr;

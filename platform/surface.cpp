@@ -44,6 +44,13 @@ bool stretchedWhole(const PixelRect& dest) {
     return !dest.empty() && std::int64_t(dest.width()) * dest.height() <= 16 * 1024 * 1024;
 }
 
+// A row of `width` pixels of the colour, for the fills to compare with and copy from.
+const QRgb* rowOfColour(int width, QRgb value) {
+    static thread_local std::vector<QRgb> row;
+    row.assign(std::size_t(width), value);
+    return row.data();
+}
+
 // The smallest rectangle around the pixels an operation actually altered.
 struct WrittenArea {
     PixelRect area;
@@ -110,22 +117,16 @@ void Surface::fillRect(const PixelRect& rect, Colour colour) {
     if (area.empty()) {
         return;
     }
-    // Rows that already hold the colour are left alone, so that they need no comparing later.
-    const QRgb value = qtColour(colour);
-    static thread_local std::vector<QRgb> filled;
-    filled.assign(std::size_t(area.width()), value);
-    const std::size_t rowBytes = filled.size() * sizeof(QRgb);
+    // Rows that already hold the colour are left alone, so that they count as unchanged.
+    const QRgb* filled = rowOfColour(area.width(), qtColour(colour));
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    WrittenArea written;
+    PixelRect written;
     for (int y = area.top; y < area.bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
-        if (std::memcmp(row, filled.data(), rowBytes) != 0) {
-            std::memcpy(row, filled.data(), rowBytes);
-            written.add(area.left, y, area.right);
-        }
+        fillRowPart(reinterpret_cast<QRgb*>(bits + y * stride), y, area.left, area.right, filled,
+                    written);
     }
-    touch(written.area);
+    touch(written);
 }
 
 void Surface::fillRowPart(QRgb* row, int y, int left, int right, const QRgb* filled,
@@ -167,8 +168,7 @@ void Surface::fillRectAround(const PixelRect& rect, Colour colour, const Bitmap&
         return;
     }
     const ScaledImage& image = cover.scaledTo(covering.width(), covering.height());
-    static thread_local std::vector<QRgb> filled;
-    filled.assign(std::size_t(area.width()), qtColour(colour));
+    const QRgb* filled = rowOfColour(area.width(), qtColour(colour));
     PixelRect written;
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
@@ -176,7 +176,7 @@ void Surface::fillRectAround(const PixelRect& rect, Colour colour, const Bitmap&
         left = std::clamp(left, area.left, area.right);
         right = std::clamp(right, left, area.right);
         fillRowPart(reinterpret_cast<QRgb*>(bits + y * stride), y, left, right,
-                    filled.data() + (left - area.left), written);
+                    filled + (left - area.left), written);
     };
     const ScaledImage::Run whole{0, covering.width()};
     for (int y = area.top; y < area.bottom; ++y) {

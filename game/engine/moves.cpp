@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::uint32_t kTurnScoreShownMs = 2500;
-
 struct Neighbour {
     int dx;
     int dy;

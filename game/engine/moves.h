@@ -3,6 +3,11 @@
 
 #include "game/engine/engine_state.h"
 
+#include <cstdint>
+
+// The move search hides the turn score once the board has rested longer than this.
+constexpr std::uint32_t kTurnScoreShownMs = 2500;
+
 // Would exchanging the two pieces make a run through either cell? The board is left as it was.
 bool swapMakesRun(EngineState& state, int column1, int row1, int column2, int row2);
 // Stores a found move; in demo mode plays it at once.

@@ -1,12 +1,11 @@
 // What a resting board waits for: when the rules next change something without any input.
 #include "game/engine/rest.h"
 
+#include "game/engine/moves.h"
+
 #include <algorithm>
 
 namespace {
-
-// The move search hides the turn score once the board has rested more than this.
-constexpr std::uint32_t kTurnScoreShownMs = 2500;
 
 bool markedByFrames(const EngineState& state, int column, int row) {
     const Move& hint = state.hintMove;

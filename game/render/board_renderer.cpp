@@ -141,7 +141,7 @@ void drawMarks(Surface& target, const Scale& scale, EngineState& state, const Pi
     if (selectedColumn != -1 && !state.stylusHeld) {
         drawFrameBitmap(target, scale, art.selectionFrame, selectedColumn, selectedRow);
         setDirty(state, selectedColumn, selectedRow);
-    } else if (state.idleMs > 10000 && state.level != Expert && options.hintsOn) {
+    } else if (state.idleMs > kHintAfterMs && state.level != Expert && options.hintsOn) {
         drawFrameBitmap(target, scale, art.hintFrame, hint.column1, hint.row1);
         drawFrameBitmap(target, scale, art.hintFrame, hint.column2, hint.row2);
     }

@@ -17,6 +17,9 @@ void drawBackground(Surface& target, const Scale& scale, const EngineState& stat
                     const RenderOptions& options, const PieceArt* art);
 void drawPieces(Surface& target, const Scale& scale, const EngineState& state, const PieceArt& art,
                 const RenderOptions& options);
+// The hint frames show once the board has been idle longer than this.
+constexpr std::uint32_t kHintAfterMs = 10000;
+
 // The selection frame, or after ten idle seconds the hint frames; marks the cells they lie on.
 void drawMarks(Surface& target, const Scale& scale, EngineState& state, const PieceArt& art,
                const RenderOptions& options, int selectedColumn, int selectedRow);

@@ -2,24 +2,18 @@
 #include "game/render/drawing_due.h"
 
 #include "game/engine/rest.h"
+#include "game/render/board_renderer.h"
 #include "game/render/status_renderer.h"
 
 #include <algorithm>
 
 namespace {
 
-// The hint frame shows once the board has been idle more than this.
-constexpr std::uint32_t kHintAfterMs = 10000;
-
-int timeBarPixel(std::uint32_t timeLeftMs, double scaleX) {
-    return int(timeBarRight(timeLeftMs) * scaleX);
-}
-
 // The fewest milliseconds after which the bar's right edge lies on another pixel; the time
 // running out altogether when it never does before.
 std::uint32_t msUntilTimeBarMoves(std::uint32_t timeLeftMs, double scaleX) {
-    const int now = timeBarPixel(timeLeftMs, scaleX);
-    if (timeLeftMs == 0 || timeBarPixel(0, scaleX) == now) {
+    const int now = timeBarEdge(timeLeftMs, scaleX);
+    if (timeLeftMs == 0 || timeBarEdge(0, scaleX) == now) {
         return kNeverDue;
     }
     // The edge only ever moves left as time runs down: search for the first step that moves it.
@@ -27,7 +21,7 @@ std::uint32_t msUntilTimeBarMoves(std::uint32_t timeLeftMs, double scaleX) {
     std::uint32_t moves = timeLeftMs;
     while (moves - stays > 1) {
         const std::uint32_t middle = stays + (moves - stays) / 2;
-        if (timeBarPixel(timeLeftMs - middle, scaleX) == now) {
+        if (timeBarEdge(timeLeftMs - middle, scaleX) == now) {
             stays = middle;
         } else {
             moves = middle;
@@ -47,7 +41,7 @@ bool hintFrameWaiting(const EngineState& state, const RenderOptions& options) {
 std::uint32_t msUntilDrawingDue(const EngineState& state, const Scale& scale,
                                 const RenderOptions& options) {
     std::uint32_t due = kNeverDue;
-    const bool timeBarShown = state.level != Easy && int(260 * scale.y) < int(265 * scale.y);
+    const bool timeBarShown = state.level != Easy && !timeBarRect(scale).empty();
     if (timeBarShown) {
         due = msUntilTimeBarMoves(state.timeLeftMs, scale.x);
     }

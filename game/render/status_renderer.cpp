@@ -102,6 +102,14 @@ int timeBarRight(std::uint32_t timeLeftMs) {
     return 10 + int(double(timeLeftMs) * (1.0 / 105000) * 220);
 }
 
+PixelRect timeBarRect(const Scale& scale) {
+    return {int(10 * scale.x), int(260 * scale.y), int(230 * scale.x), int(265 * scale.y)};
+}
+
+int timeBarEdge(std::uint32_t timeLeftMs, double scaleX) {
+    return int(timeBarRight(timeLeftMs) * scaleX);
+}
+
 std::u16string popupText(std::int32_t points) {
     if (points >= 0) {
         return numbered("", points);
@@ -113,9 +121,8 @@ void drawTimeBar(Surface& target, const Scale& scale, const EngineState& state) 
     if (state.level == Easy) {
         return;
     }
-    const PixelRect bar{int(10 * scale.x), int(260 * scale.y), int(230 * scale.x),
-                        int(265 * scale.y)};
-    const int right = int(timeBarRight(state.timeLeftMs) * scale.x);
+    const PixelRect bar = timeBarRect(scale);
+    const int right = timeBarEdge(state.timeLeftMs, scale.x);
     const std::string key = std::to_string(bar.left) + ',' + std::to_string(bar.top) + ',' +
                             std::to_string(bar.right) + ',' + std::to_string(bar.bottom) + ',' +
                             std::to_string(right);

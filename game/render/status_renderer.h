@@ -16,5 +16,8 @@ void drawEffects(Surface& target, const Scale& scale, const EngineState& state, 
 
 // The right edge, in design units, of the white part of the time bar.
 int timeBarRight(std::uint32_t timeLeftMs);
+// The time bar's rectangle, and the right edge of its white part, in pixels at the scale.
+PixelRect timeBarRect(const Scale& scale);
+int timeBarEdge(std::uint32_t timeLeftMs, double scaleX);
 // A pop-up's text: "%i", or "-%i" with the magnitude for a charge.
 std::u16string popupText(std::int32_t points);

@@ -1,0 +1,19 @@
+// For timing start-up: the moment a program's first paint ends, on the standard error.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+// With ZORVAGON_REPORT_FIRST_PAINT set, the first call writes "first paint <ns>" (wall-clock
+// nanoseconds since the epoch), which tools/measure-cpu.sh compares with the program's start.
+// Header-only, so that bench/repaint_floor reports alike without linking the platform layer.
+inline void reportFirstPaint() {
+    static bool reported = false;
+    if (reported || !std::getenv("ZORVAGON_REPORT_FIRST_PAINT"))
+        return;
+    reported = true;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(stderr, "first paint %lld\n",
+                 static_cast<long long>(std::chrono::nanoseconds(now).count()));
+}
