@@ -46,15 +46,6 @@ void syncFolder(const fs::path& folder) {
     }
 }
 
-std::int64_t readSome(int descriptor, void* buffer, std::size_t count) {
-    for (;;) {
-        const ssize_t n = ::read(descriptor, buffer, count);
-        if (n >= 0 || errno != EINTR) {
-            return n;
-        }
-    }
-}
-
 } // namespace
 
 FileReplacement::FileReplacement(const fs::path& target) : target_(target) {
@@ -182,7 +173,7 @@ bool copyNativeFile(const fs::path& from, const fs::path& to) {
     std::vector<std::uint8_t> chunk(kCopyChunkBytes);
     bool copied = copy.ok();
     while (copied) {
-        const std::int64_t n = readSome(source, chunk.data(), chunk.size());
+        const std::int64_t n = readFully(source, chunk.data(), chunk.size());
         if (n <= 0) {
             copied = n == 0;
             break;
@@ -199,21 +190,11 @@ bool sameNativeFileContent(const fs::path& first, const fs::path& second) {
     bool same = a >= 0 && b >= 0;
     std::vector<std::uint8_t> chunkA(kCopyChunkBytes), chunkB(kCopyChunkBytes);
     while (same) {
-        const std::int64_t n = readSome(a, chunkA.data(), chunkA.size());
-        std::int64_t got = 0;
-        while (n > 0 && got < n) {
-            const std::int64_t m =
-                readSome(b, chunkB.data() + got, static_cast<std::size_t>(n - got));
-            if (m <= 0) {
-                break;
-            }
-            got += m;
-        }
-        same = n >= 0 && got == std::max<std::int64_t>(n, 0) &&
-               std::equal(chunkA.begin(), chunkA.begin() + got, chunkB.begin());
-        if (n <= 0) {
-            // The first file ended: the second must end here too.
-            same = same && n == 0 && readSome(b, chunkB.data(), 1) == 0;
+        const std::int64_t n = readFully(a, chunkA.data(), chunkA.size());
+        const std::int64_t m = readFully(b, chunkB.data(), chunkB.size());
+        same = n >= 0 && n == m && std::equal(chunkA.begin(), chunkA.begin() + n, chunkB.begin());
+        // A short read is the end of both files.
+        if (n < std::int64_t(chunkA.size())) {
             break;
         }
     }

@@ -9,25 +9,6 @@
 
 namespace {
 
-// Reads until `count` bytes came or the file ended; -1 on an error.
-std::int64_t readFully(int descriptor, std::uint8_t* buffer, std::size_t count) {
-    std::size_t got = 0;
-    while (got < count) {
-        const ssize_t n = ::read(descriptor, buffer + got, count - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return -1;
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    return static_cast<std::int64_t>(got);
-}
-
 std::optional<std::vector<std::uint8_t>> readStart(const std::filesystem::path& path,
                                                    std::size_t maxBytes, bool wholeOnly) {
     const int descriptor = openRegularFileForReading(path);
@@ -53,6 +34,24 @@ std::optional<std::vector<std::uint8_t>> readStart(const std::filesystem::path& 
 }
 
 } // namespace
+
+std::int64_t readFully(int descriptor, std::uint8_t* buffer, std::size_t count) {
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::read(descriptor, buffer + got, count - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return -1;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<std::int64_t>(got);
+}
 
 int openRegularFileForReading(const std::filesystem::path& path) {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

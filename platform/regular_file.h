@@ -12,6 +12,9 @@
 // itself, so nothing can be swapped in between the check and the use.
 int openRegularFileForReading(const std::filesystem::path& path);
 
+// Reads until `count` bytes came or the file ended, retrying interrupted reads; -1 on an error.
+std::int64_t readFully(int descriptor, std::uint8_t* buffer, std::size_t count);
+
 // Whether `path` is missing or a regular file: the only things a file may be replaced over.
 bool replaceableFilePath(const std::filesystem::path& path);
 
