@@ -26,8 +26,6 @@ class FrameTimer {
     // Something happened that the next frame must show: a resting timer delivers a frame at
     // once, and the frames keep the display's rate for a while.
     void wake();
-    bool resting() const { return resting_; }
-    int intervalMs() const { return intervalForRate(rate_); }
 
     // Milliseconds between frames for a display of this many frames per second (60 when the
     // rate is unknown or absurd), rounded.
