@@ -9,10 +9,11 @@
 // nanoseconds since the epoch), which tools/measure-cpu.sh compares with the program's start.
 // Header-only, so that bench/repaint_floor reports alike without linking the platform layer.
 inline void reportFirstPaint() {
-    static bool reported = false;
-    if (reported || !std::getenv("ZORVAGON_REPORT_FIRST_PAINT"))
+    // Looked up once: the call comes with every paint.
+    static bool pending = std::getenv("ZORVAGON_REPORT_FIRST_PAINT") != nullptr;
+    if (!pending)
         return;
-    reported = true;
+    pending = false;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     std::fprintf(stderr, "first paint %lld\n",
                  static_cast<long long>(std::chrono::nanoseconds(now).count()));
