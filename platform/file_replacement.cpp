@@ -3,9 +3,9 @@
 
 #include "platform/file_system_calls.h"
 #include "platform/regular_file.h"
+#include "platform/temporary_names.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -19,13 +19,8 @@ namespace {
 
 constexpr std::size_t kCopyChunkBytes = 64 * 1024;
 
-// ".<name>.<pid>-<n>.tmp": hidden, and never ending in the target's extension, so a temporary
-// file left by a crash is never taken for a theme or a bitmap.
 std::string temporaryPath(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    const fs::path name = "." + target.filename().string() + "." + std::to_string(::getpid()) +
-                          "-" + std::to_string(counter++) + ".tmp";
-    return (target.parent_path() / name).string();
+    return (target.parent_path() / temporaryName(target.filename().string())).string();
 }
 
 // The new file keeps the old one's permissions; a new file gets the usual ones.
@@ -33,16 +28,6 @@ void keepPermissions(int descriptor, const fs::path& target) {
     struct stat status {};
     if (::stat(target.c_str(), &status) == 0) {
         ::fchmod(descriptor, status.st_mode & 07777);
-    }
-}
-
-// Makes the rename itself durable; a folder that cannot be synced changes nothing already done.
-void syncFolder(const fs::path& folder) {
-    const int descriptor =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        fileSystemCalls().fsyncFolder(descriptor);
-        ::close(descriptor);
     }
 }
 
@@ -135,8 +120,17 @@ bool FileReplacement::commit() {
     }
     temporary_.clear();
     finished_ = false;
-    syncFolder(target_.parent_path());
+    syncNativeFolder(target_.parent_path());
     return true;
+}
+
+void syncNativeFolder(const fs::path& folder) {
+    const int descriptor =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        fileSystemCalls().fsyncFolder(descriptor);
+        ::close(descriptor);
+    }
 }
 
 bool replaceNativeFile(const fs::path& target, const void* data, std::size_t count) {

@@ -48,5 +48,9 @@ bool replaceNativeFiles(std::span<const std::filesystem::path> targets,
 // Copies a regular file over `to` the same way; the source stays as it is.
 bool copyNativeFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Syncs a folder, so that a rename done in it is itself on disk; a folder that cannot be synced
+// changes nothing already done.
+void syncNativeFolder(const std::filesystem::path& folder);
+
 // Whether two regular files hold the same bytes.
 bool sameNativeFileContent(const std::filesystem::path& first, const std::filesystem::path& second);
