@@ -85,6 +85,11 @@ std::optional<std::vector<std::uint8_t>> readFileStart(std::u16string_view handh
     return path ? readNativeFileStart(*path, maxBytes) : std::nullopt;
 }
 
+FileStart readFileStartOrWhyNot(std::u16string_view handheldPath, std::size_t maxBytes) {
+    const auto path = nativePath(handheldPath);
+    return path ? readNativeFileStartOrWhyNot(*path, maxBytes) : FileStart{};
+}
+
 bool replaceFile(std::u16string_view handheldPath, const void* data, std::size_t count) {
     const auto path = nativePath(handheldPath);
     return path && replaceNativeFile(*path, data, count);
@@ -101,6 +106,11 @@ bool replaceFiles(std::span<const std::u16string> handheldPaths,
         targets.push_back(*path);
     }
     return replaceNativeFiles(targets, contents);
+}
+
+int removeLeftoverTemporaryFiles(std::u16string_view handheldFolder, const LeftoverRule& rule) {
+    const auto path = nativePath(handheldFolder);
+    return path ? removeLeftoverTemporaries(*path, rule) : 0;
 }
 
 bool fileExists(std::u16string_view handheldPath) {

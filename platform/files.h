@@ -1,6 +1,9 @@
 // Files of the device, named by handheld paths: open, read, write, seek, copy, delete, search.
 #pragma once
 
+#include "platform/regular_file.h"
+#include "platform/temporary_names.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -44,6 +47,10 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(std::u16string_view handh
 std::optional<std::vector<std::uint8_t>> readFileStart(std::u16string_view handheldPath,
                                                        std::size_t maxBytes);
 
+// The first bytes of a file, at most maxBytes, or whether it is missing or exists but cannot
+// be read; a path that leaves the device root counts as missing.
+FileStart readFileStartOrWhyNot(std::u16string_view handheldPath, std::size_t maxBytes);
+
 // Replaces a file's content atomically: written whole and synced beside it, then renamed over
 // it, so any failure leaves the old file as it was. Returns whether the new content is in place.
 bool replaceFile(std::u16string_view handheldPath, const void* data, std::size_t count);
@@ -52,6 +59,9 @@ bool replaceFile(std::u16string_view handheldPath, const void* data, std::size_t
 // before the first old one is replaced.
 bool replaceFiles(std::span<const std::u16string> handheldPaths,
                   std::span<const std::vector<std::uint8_t>> contents);
+
+// Removes from a folder the temporary files of the rule's targets that a crash left behind.
+int removeLeftoverTemporaryFiles(std::u16string_view handheldFolder, const LeftoverRule& rule);
 
 bool fileExists(std::u16string_view handheldPath);
 // Copies a regular file the way replaceFile writes, so a failed copy leaves `to` as it was.

@@ -9,28 +9,41 @@
 
 namespace {
 
+// Reads up to maxBytes of an open regular file, never more than it claims to hold, so a
+// hostile limit costs nothing. Nothing on an I/O error, or when wholeOnly and it is larger.
+std::optional<std::vector<std::uint8_t>> readOpenFile(int descriptor, std::size_t maxBytes,
+                                                      bool wholeOnly) {
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 ||
+        (wholeOnly && static_cast<std::uint64_t>(status.st_size) > maxBytes)) {
+        return std::nullopt;
+    }
+    const auto size = std::min<std::uint64_t>(static_cast<std::uint64_t>(status.st_size),
+                                              static_cast<std::uint64_t>(maxBytes));
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(size));
+    const std::int64_t got = readFully(descriptor, buffer.data(), buffer.size());
+    if (got < 0) {
+        return std::nullopt;
+    }
+    buffer.resize(static_cast<std::size_t>(got));
+    return buffer;
+}
+
 std::optional<std::vector<std::uint8_t>> readStart(const std::filesystem::path& path,
                                                    std::size_t maxBytes, bool wholeOnly) {
     const int descriptor = openRegularFileForReading(path);
     if (descriptor < 0) {
         return std::nullopt;
     }
-    struct stat status {};
-    std::optional<std::vector<std::uint8_t>> bytes;
-    if (::fstat(descriptor, &status) == 0 &&
-        !(wholeOnly && static_cast<std::uint64_t>(status.st_size) > maxBytes)) {
-        // Never more than the file claims to hold, so a hostile limit costs nothing.
-        const auto size = std::min<std::uint64_t>(static_cast<std::uint64_t>(status.st_size),
-                                                  static_cast<std::uint64_t>(maxBytes));
-        std::vector<std::uint8_t> buffer(static_cast<std::size_t>(size));
-        const std::int64_t got = readFully(descriptor, buffer.data(), buffer.size());
-        if (got >= 0) {
-            buffer.resize(static_cast<std::size_t>(got));
-            bytes = std::move(buffer);
-        }
-    }
+    auto bytes = readOpenFile(descriptor, maxBytes, wholeOnly);
     ::close(descriptor);
     return bytes;
+}
+
+// Nothing at all of that name: not even a link (which lstat sees where open does not).
+bool nothingNamed(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) != 0 && errno == ENOENT;
 }
 
 } // namespace
@@ -84,4 +97,17 @@ std::optional<std::vector<std::uint8_t>> readNativeFileStart(const std::filesyst
 std::optional<std::vector<std::uint8_t>> readNativeWholeFile(const std::filesystem::path& path,
                                                              std::size_t maxBytes) {
     return readStart(path, maxBytes, true);
+}
+
+FileStart readNativeFileStartOrWhyNot(const std::filesystem::path& path, std::size_t maxBytes) {
+    const int descriptor = openRegularFileForReading(path);
+    if (descriptor < 0) {
+        return {nothingNamed(path) ? FileStart::State::Missing : FileStart::State::Unreadable, {}};
+    }
+    auto bytes = readOpenFile(descriptor, maxBytes, false);
+    ::close(descriptor);
+    if (!bytes) {
+        return {FileStart::State::Unreadable, {}};
+    }
+    return {FileStart::State::Read, std::move(*bytes)};
 }

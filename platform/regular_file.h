@@ -22,6 +22,16 @@ bool replaceableFilePath(const std::filesystem::path& path);
 std::optional<std::vector<std::uint8_t>> readNativeFileStart(const std::filesystem::path& path,
                                                              std::size_t maxBytes);
 
+// The first bytes of a file, or why there are none. A file that exists but cannot be read (no
+// permission, a folder, pipe or device in its place, a link to nothing, an I/O error) is not a
+// missing file: what it holds may be the player's, so it must never be replaced by defaults.
+struct FileStart {
+    enum class State { Read, Missing, Unreadable };
+    State state = State::Missing;
+    std::vector<std::uint8_t> bytes;
+};
+FileStart readNativeFileStartOrWhyNot(const std::filesystem::path& path, std::size_t maxBytes);
+
 // A whole regular file of at most maxBytes; nothing when missing, unreadable or larger.
 std::optional<std::vector<std::uint8_t>> readNativeWholeFile(const std::filesystem::path& path,
                                                              std::size_t maxBytes);

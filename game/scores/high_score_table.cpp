@@ -14,12 +14,18 @@ HighScoreTable highScores;
 namespace {
 
 std::u16string tableFile;
+// Set when the file exists but could not be read: what it holds may be the player's scores, so
+// this run never writes over it; saves fail and say so, keeping the entries in memory.
+bool tableFileKept = false;
 
 bool validPlace(int level, int place) {
     return level >= 0 && level < kScoreLevels && place >= 0 && place < kScorePlaces;
 }
 
 bool writeTable() {
+    if (tableFileKept) {
+        return false;
+    }
     const auto bytes = highScoreFileBytes(highScores);
     return replaceFile(tableFile, bytes.data(), bytes.size());
 }
@@ -39,6 +45,15 @@ void convertLegacyFile(std::span<const std::uint8_t> bytes) {
     }
 }
 
+void fillWithDefaultEntries() {
+    for (auto& level : highScores.entries) {
+        for (HighScoreEntry& entry : level) {
+            setFieldText(entry.name, u"No name");
+            setFieldText(entry.password, kDefaultPassword);
+        }
+    }
+}
+
 int firstPlaceBelow(int level, std::uint32_t score) {
     for (int place = 0; place < kScorePlaces; ++place) {
         if (entryScore(level, place) < score) {
@@ -52,18 +67,16 @@ int firstPlaceBelow(int level, std::uint32_t score) {
 
 void loadHighScores(std::u16string_view filePath) {
     tableFile = filePath;
-    auto file = File::openForReading(tableFile);
-    if (!file) {
+    const FileStart file = readFileStartOrWhyNot(tableFile, kHighScoreFileBytes);
+    tableFileKept = file.state == FileStart::State::Unreadable;
+    if (file.state == FileStart::State::Missing) {
         resetHighScores();
-        return;
-    }
-    std::vector<std::uint8_t> bytes(kHighScoreFileBytes);
-    const std::size_t got = file->read(bytes.data(), bytes.size());
-    file.reset();
-    if (got == kHighScoreFileBytes) {
-        readHighScoreFile(bytes, highScores);
-    } else if (got >= kLegacyScoreFileBytes) {
-        convertLegacyFile(bytes);
+    } else if (tableFileKept) {
+        fillWithDefaultEntries();
+    } else if (file.bytes.size() == kHighScoreFileBytes) {
+        readHighScoreFile(file.bytes, highScores);
+    } else if (file.bytes.size() >= kLegacyScoreFileBytes) {
+        convertLegacyFile(file.bytes);
     } else {
         messageBoxService().showMessageBox(u"bad size", u"H");
         resetHighScores();
@@ -78,12 +91,7 @@ void saveHighScores() {
 }
 
 void resetHighScores() {
-    for (auto& level : highScores.entries) {
-        for (HighScoreEntry& entry : level) {
-            setFieldText(entry.name, u"No name");
-            setFieldText(entry.password, kDefaultPassword);
-        }
-    }
+    fillWithDefaultEntries();
     if (!writeTable()) {
         messageBoxService().showMessageBox(u"There is an error in the high score file.",
                                            u"Fatal Error");

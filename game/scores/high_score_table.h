@@ -13,7 +13,9 @@ constexpr std::u16string_view kDefaultPassword = u"qdwnh";
 // Fills the table from the high-score file at `filePath` (the install directory's
 // "high.scr"), which later saves write too. A file of 3060 bytes or more loads from its first
 // 3060; one of 2520 or more is a legacy file, converted in memory only; a smaller one is told
-// ("bad size") and replaced by default entries, as is a missing one (silently).
+// ("bad size") and replaced by default entries, as is a missing one (silently). One that exists
+// but cannot be read is left as it is: the defaults stand in memory and no save of this run
+// writes over it.
 void loadHighScores(std::u16string_view filePath);
 
 // Writes the whole table, replacing the file atomically; tells when that fails and keeps the

@@ -10,6 +10,10 @@ Preferences preferences;
 
 namespace {
 
+// Set when the file exists but could not be read: what it holds may be the player's, so this
+// run never writes over it and goes on with the defaults in memory.
+bool fileKept = false;
+
 class ByteWriter {
   public:
     explicit ByteWriter(std::uint8_t* out) : out_(out) {}
@@ -102,13 +106,10 @@ void decodePreferences(const std::uint8_t* bytes, std::size_t count, Preferences
 
 void loadPreferences() {
     preferences = Preferences{};
-    std::size_t count = 0;
-    if (auto file = File::openForReading(installPath(u"zorv.prf"))) {
-        std::array<std::uint8_t, kPreferencesBytes> bytes{};
-        count = file->read(bytes.data(), bytes.size());
-        decodePreferences(bytes.data(), count, preferences);
-    }
-    if (count != kPreferencesBytes) {
+    const FileStart file = readFileStartOrWhyNot(installPath(u"zorv.prf"), kPreferencesBytes);
+    fileKept = file.state == FileStart::State::Unreadable;
+    decodePreferences(file.bytes.data(), file.bytes.size(), preferences);
+    if (file.bytes.size() != kPreferencesBytes) {
         resetPreferences();
     }
 }
@@ -116,6 +117,9 @@ void loadPreferences() {
 void savePreferences() {
     // Replaced atomically, so a crash or a full disk never leaves a damaged file; a failure is
     // silent and the change stays in memory for this run.
+    if (fileKept) {
+        return;
+    }
     const auto bytes = encodePreferences(preferences);
     replaceFile(installPath(u"zorv.prf"), bytes.data(), bytes.size());
 }

@@ -116,7 +116,7 @@ TEST_F(LegacyFileTest, EachStartConvertsAgainWithFreshPasswords) {
 }
 
 TEST_F(HighScoreTest, DefaultFileThatCannotBeWrittenEndsTheProgram) {
-    std::filesystem::create_directories(root() / "my documents" / "high.scr");
+    std::filesystem::remove_all(root() / "my documents"); // no folder to write it in
     load();
     EXPECT_EQ(shell_.boxes, (std::vector<ShownBox>{
                                 {u"There is an error in the high score file.", u"Fatal Error"}}));

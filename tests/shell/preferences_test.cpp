@@ -1,8 +1,10 @@
 // The install directory and the preferences file on a temporary device root.
 #include "device_root_fixture.h"
+#include "file_fault_cases.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
+#include "permissions_apply.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -162,12 +164,22 @@ TEST_F(PreferencesFile, AnyDamagedFileGivesAWorkingRecord) {
     }
 }
 
-TEST_F(PreferencesFile, AnUnreadableFileGivesTheDefaults) {
-    writeFile("my documents/zorv.prf", std::string(552, '\0'));
+TEST_F(PreferencesFile, AnUnreadableFileGivesTheDefaultsAndIsNeverWrittenOver) {
+    const std::string stored(552, '\x01');
+    writeFile("my documents/zorv.prf", stored);
     fs::permissions(root() / "my documents" / "zorv.prf", fs::perms::none);
-    if (std::ifstream(root() / "my documents" / "zorv.prf")) {
-        GTEST_SKIP() << "running with rights that ignore file permissions";
+    {
+        PermissionsApply permissions;
+        if (const auto why = PermissionsApply::whyNot(root() / "my documents" / "zorv.prf")) {
+            GTEST_SKIP() << *why;
+        }
+        loadPreferences();
+        EXPECT_EQ(preferences.hintsOn, 1);
+        EXPECT_EQ(toggleSound(), 0); // the change holds for this run, silently
     }
-    loadPreferences();
-    EXPECT_EQ(preferences.hintsOn, 1);
+    fs::permissions(root() / "my documents" / "zorv.prf", fs::perms::owner_read);
+    EXPECT_EQ(file(), stored);
+    EXPECT_EQ(entries(root() / "my documents"), std::vector<std::string>{"zorv.prf"});
+    loadPreferences(); // readable again: the player's options are back
+    EXPECT_EQ(preferences.hintsOn, 0x01010101);
 }
