@@ -6,6 +6,7 @@
 #include "game/resources/game_resources.h"
 #include "game/scores/high_score_table.h"
 #include "game/scores/score_services.h"
+#include "game/shell/crash_leftovers.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/preferences.h"
@@ -51,6 +52,7 @@ int mainLoop() {
         installHelpPage();
     }
     readInstallDirectory();
+    removeCrashLeftovers();
     loadPreferences();
 
     QtDialogHost dialogs;

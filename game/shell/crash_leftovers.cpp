@@ -1,0 +1,37 @@
+// Temporary files that a save cut short by a crash left in the game's folders.
+#include "game/shell/crash_leftovers.h"
+
+#include "game/shell/install_directory.h"
+#include "platform/files.h"
+
+#include <QString>
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+std::string lowerCase(std::string_view name) {
+    return QString::fromUtf8(name.data(), qsizetype(name.size())).toLower().toStdString();
+}
+
+// The preferences, the high scores and the help page: matched ignoring case, as every path is.
+bool isGameFile(std::string_view target) {
+    const std::string name = lowerCase(target);
+    return name == "zorv.prf" || name == "high.scr" || name == "zorv help.htm";
+}
+
+// The unpacked pieces 1.bmp to 7.bmp and installed themes.
+bool isThemesFolderFile(std::string_view target) {
+    const std::string name = lowerCase(target);
+    return (name.size() == 5 && name[0] >= '1' && name[0] <= '7' && name.ends_with(".bmp")) ||
+           name.ends_with(".zpk");
+}
+
+} // namespace
+
+void removeCrashLeftovers() {
+    for (const std::u16string& folder : {installPath(u""), std::u16string(u"\\my documents\\")}) {
+        removeLeftoverTemporaryFiles(folder, {isGameFile});
+    }
+    removeLeftoverTemporaryFiles(installPath(u"zorv themes"), {isThemesFolderFile});
+}
