@@ -1,15 +1,34 @@
-// The settings kept with QSettings under Quendlex / Zorv Pixelkiln.
+// The settings kept with QSettings in "Quendlex/Zorv Pixelkiln.conf" of the desktop's settings
+// folder.
 #include "pixelkiln/settings.h"
 
-#include <QFileInfo>
+#include "platform/regular_file.h"
+
 #include <QSettings>
+#include <QStandardPaths>
+#include <filesystem>
 #include <optional>
 
 namespace {
 
-QSettings openSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quendlex"),
-                     QStringLiteral("Zorv Pixelkiln"));
+// The settings file, where QSettings keeps the user's settings of Quendlex / Zorv Pixelkiln.
+QString settingsFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quendlex/Zorv Pixelkiln.conf");
+}
+
+// QSettings opens its file without asking what it is: a pipe in its place would block the
+// program before its window shows, and one it cannot read it might write over. Only a regular
+// file that can be read, or none, is ever handed to it; otherwise the defaults stand and
+// nothing is written.
+std::optional<QString> usableSettingsFile() {
+    const QString path = settingsFilePath();
+    const std::filesystem::path file(path.toStdString());
+    const FileStart start = readNativeFileStartOrWhyNot(file, 0);
+    if (start.state == FileStart::State::Unreadable) {
+        return std::nullopt;
+    }
+    return path;
 }
 
 // A value as narrow text; nothing when it is missing or does not fit its 260-byte buffer.
@@ -28,8 +47,13 @@ std::optional<std::string> readValue(const QSettings& settings, const QString& n
 } // namespace
 
 void readSettings(PixelkilnState& state) {
-    const QSettings settings = openSettings();
-    if (!QFileInfo::exists(settings.fileName()) || settings.status() != QSettings::NoError) {
+    const auto file = usableSettingsFile();
+    std::error_code error;
+    if (!file || !std::filesystem::exists(std::filesystem::path(file->toStdString()), error)) {
+        return;
+    }
+    const QSettings settings(*file, QSettings::NativeFormat);
+    if (settings.status() != QSettings::NoError) {
         return;
     }
     state.curThemeName = readValue(settings, QStringLiteral("curThemeName")).value_or("No Name");
@@ -37,7 +61,11 @@ void readSettings(PixelkilnState& state) {
 }
 
 void writeSettings(const PixelkilnState& state) {
-    QSettings settings = openSettings();
+    const auto file = usableSettingsFile();
+    if (!file) {
+        return;
+    }
+    QSettings settings(*file, QSettings::NativeFormat);
     settings.setValue(QStringLiteral("curThemeName"), QString::fromStdString(state.curThemeName));
     settings.setValue(QStringLiteral("curThemeFile"), QString::fromStdString(state.curThemeFile));
     settings.sync();

@@ -5,8 +5,10 @@
 
 // Loads "curThemeName" and "curThemeFile". With no settings at all the state keeps its
 // initial values; with settings present, a missing or unreadable name becomes "No Name" and a
-// missing file becomes empty.
+// missing file becomes empty. Settings that are not a regular file that can be read give the
+// initial values and are never waited on.
 void readSettings(PixelkilnState& state);
 
-// Stores both values; settings that cannot be written are lost without a message.
+// Stores both values; settings that cannot be written are lost without a message, and settings
+// that are not a regular file that can be read are left as they are.
 void writeSettings(const PixelkilnState& state);
