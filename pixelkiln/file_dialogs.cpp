@@ -1,6 +1,9 @@
 // The three file dialogs; each makes the start directory current again when it closes.
 #include "pixelkiln/theme_commands.h"
-#include "platform/file_replacement.h"
+#include "pixelkiln/theme_files.h"
+#include "pixelkiln/working_bitmaps.h"
+#include "platform/bitmap.h"
+#include "platform/regular_file.h"
 #include "platform/text.h"
 
 #include <filesystem>
@@ -53,5 +56,8 @@ void chooseBitmap(PixelkilnState& state, DialogHost& host, int k) {
         return;
     }
     // A snapshot: later edits of the chosen file reach the theme only when chosen again.
-    copyNativeFile(std::filesystem::path(*chosen), workingBitmapPath(state, k));
+    const auto bytes = readNativeWholeFile(std::filesystem::path(*chosen), kMaxBitmapFileBytes);
+    if (bytes && isPieceTheGameLoads(*bytes)) {
+        replaceWorkingBitmap(state, k, *bytes);
+    }
 }

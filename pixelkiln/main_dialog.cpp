@@ -6,6 +6,7 @@
 #include "pixelkiln/preview_painter.h"
 #include "pixelkiln/settings.h"
 #include "pixelkiln/theme_commands.h"
+#include "pixelkiln/working_bitmaps.h"
 
 #include <system_error>
 
@@ -49,6 +50,7 @@ void MainDialog::initDialog(DialogHandle& dialog) {
     updateTitle(dialog, state_);
     std::error_code error;
     state_.startDirectory = std::filesystem::current_path(error);
+    prepareWorkingBitmaps(state_);
 }
 
 void MainDialog::quit(DialogHandle& dialog) {

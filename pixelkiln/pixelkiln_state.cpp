@@ -1,4 +1,4 @@
-// Narrow texts, working bitmap paths and the start directory.
+// Narrow texts and the start directory.
 #include "pixelkiln/pixelkiln_state.h"
 
 #include "platform/text.h"
@@ -16,10 +16,6 @@ std::string cutNarrowText(std::string_view text, std::size_t maxBytes) {
         --end;
     }
     return std::string(text.substr(0, end));
-}
-
-std::filesystem::path workingBitmapPath(const PixelkilnState& state, int k) {
-    return state.startDirectory / (std::to_string(k) + ".bmp");
 }
 
 void restoreStartDirectory(const PixelkilnState& state) {

@@ -13,14 +13,12 @@ constexpr int kPreviewCount = 7;
 struct PixelkilnState {
     std::string curThemeName = "No name"; // UTF-8, the desktop's narrow encoding
     std::string curThemeFile;             // empty while no theme file is chosen
-    std::filesystem::path startDirectory; // where the working bitmaps live
+    std::filesystem::path startDirectory; // the current folder at start, which file dialogs restore
+    std::filesystem::path workingFolder;  // the compiler's own folder, holding the working bitmaps
 };
 
 // The text up to its first zero byte, cut to at most maxBytes without splitting a character.
 std::string cutNarrowText(std::string_view text, std::size_t maxBytes = kNarrowTextBytes - 1);
-
-// Working bitmap k (1 to 7), "k.bmp" in the start directory.
-std::filesystem::path workingBitmapPath(const PixelkilnState& state, int k);
 
 // Makes the start directory current again, as each file dialog does when it closes.
 void restoreStartDirectory(const PixelkilnState& state);

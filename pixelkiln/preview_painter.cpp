@@ -2,6 +2,7 @@
 #include "pixelkiln/preview_painter.h"
 
 #include "pixelkiln/main_dialog_template.h"
+#include "pixelkiln/working_bitmaps.h"
 #include "platform/bitmap.h"
 #include "platform/dialog_classes.h"
 

@@ -15,7 +15,6 @@ constexpr int kPieceSide = 28;
 // ground; a bitmap that is missing or does not load leaves the ground white.
 void previewPainter(QImage& client, const std::filesystem::path& bitmap);
 
-// Registers "TPicture1" to "TPicture7", each showing its working bitmap in state's start
-// directory as it is at every paint.
+// Registers "TPicture1" to "TPicture7", each showing its working bitmap as it is at every paint.
 void registerPreviewClasses(const PixelkilnState& state);
 void unregisterPreviewClasses();

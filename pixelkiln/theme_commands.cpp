@@ -4,7 +4,7 @@
 #include "pixelkiln/dialog_ids.h"
 #include "pixelkiln/main_dialog.h"
 #include "pixelkiln/theme_files.h"
-#include "platform/file_replacement.h"
+#include "pixelkiln/working_bitmaps.h"
 #include "platform/text.h"
 
 namespace {
@@ -17,16 +17,9 @@ std::u16string utf16FromNarrow(std::string_view text) {
 
 bool openTheme(PixelkilnState& state) {
     // The whole file is checked before a single working bitmap is replaced, and the seven are
-    // replaced all or none, so a failing disk never leaves a mixture of two themes.
+    // replaced as one, so neither a failing disk nor a crash leaves a mixture of two themes.
     const auto theme = readThemeFile(std::filesystem::path(state.curThemeFile));
-    if (!theme) {
-        return false;
-    }
-    std::filesystem::path targets[kThemeRecordCount];
-    for (int k = 1; k <= kPreviewCount; ++k) {
-        targets[k - 1] = workingBitmapPath(state, k);
-    }
-    if (!replaceNativeFiles(targets, theme->records)) {
+    if (!theme || !replaceWorkingBitmaps(state, theme->records)) {
         return false;
     }
     state.curThemeName = narrowFromDialogText(theme->name);
@@ -34,11 +27,19 @@ bool openTheme(PixelkilnState& state) {
 }
 
 void openCommand(PixelkilnState& state, DialogHost& host, DialogHandle& dialog) {
-    // A cancelled dialog leaves the working bitmaps alone, even with a theme file current.
+    // A cancelled dialog leaves the working bitmaps alone, even with a theme file current. A
+    // theme that cannot be opened does not become current: the next Save would write the old
+    // bitmaps into it.
+    const std::string current = state.curThemeFile;
     if (askThemeToOpen(state, host)) {
-        openTheme(state);
+        const bool opened = openTheme(state);
         restoreStartDirectory(state);
-        dialog.setItemText(PixelkilnId::NameBox, dialogTextFromNarrow(state.curThemeName));
+        if (opened) {
+            dialog.setItemText(PixelkilnId::NameBox, dialogTextFromNarrow(state.curThemeName));
+        } else {
+            state.curThemeFile = current;
+            host.messageBox({u"There was an error opening the theme.", u"Error"});
+        }
     }
     invalidatePreviews(dialog);
     updateTitle(dialog, state);

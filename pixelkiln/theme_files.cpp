@@ -1,9 +1,14 @@
 // Theme files on disk for the compiler: saved whole or not at all, opened into the working bitmaps.
 #include "pixelkiln/theme_files.h"
 
+#include "platform/bitmap.h"
 #include "platform/file_replacement.h"
 #include "platform/regular_file.h"
 #include "theme_format/byte_stream.h"
+
+bool isPieceTheGameLoads(const std::vector<std::uint8_t>& bytes) {
+    return Bitmap::fromBmpData(bytes).has_value();
+}
 
 bool writeThemeFile(const std::filesystem::path& output, std::string_view narrowName,
                     const NarrowToUtf16& toUtf16,
@@ -11,7 +16,7 @@ bool writeThemeFile(const std::filesystem::path& output, std::string_view narrow
     std::vector<std::uint8_t> records[kThemeRecordCount];
     for (std::size_t k = 0; k < kThemeRecordCount; ++k) {
         auto bytes = readNativeWholeFile(sources[k], kThemeRecordMaxBytes);
-        if (!bytes) {
+        if (!bytes || !isPieceTheGameLoads(*bytes)) {
             return false;
         }
         records[k] = std::move(*bytes);

@@ -39,7 +39,8 @@ class SmallFileSystem {
             return why;
         }
         folder_ = folder;
-        fs::copy(aside, folder, fs::copy_options::recursive, error);
+        fs::copy(aside, folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks,
+                 error);
         fs::remove_all(aside, error);
         return std::nullopt;
     }

@@ -78,8 +78,8 @@ TEST_F(PixelkilnTest, APreviewShowsTheTopLeftCornerOfALargeBitmapAtSixNine) {
             image.setPixel(x, y, qRgb(200, 0, 0));
         }
     }
-    ASSERT_TRUE(image.save(QString::fromStdString((start / "5.bmp").string()), "BMP"));
-    makeBitmap(start / "2.bmp", 10, 10, Qt::green);
+    ASSERT_TRUE(image.save(QString::fromStdString(working(5).string()), "BMP"));
+    makeBitmap(working(2), 10, 10, Qt::green);
     run([](ScriptedDialog& dialog) {
         const QImage large = dialog.paintItem(previewId(5));
         EXPECT_EQ(large.pixel(6, 9), qRgb(200, 0, 0));
@@ -96,7 +96,7 @@ TEST_F(PixelkilnTest, APreviewShowsTheTopLeftCornerOfALargeBitmapAtSixNine) {
 }
 
 TEST_F(PixelkilnTest, ADamagedWorkingBitmapLeavesItsPreviewBlank) {
-    writeBytes(start / "1.bmp", {'B', 'M', '\x7f', '\x7f', '\x7f', '\x7f'});
+    writeBytes(working(1), {'B', 'M', '\x7f', '\x7f', '\x7f', '\x7f'});
     run([](ScriptedDialog& dialog) {
         EXPECT_TRUE(allWhite(dialog.paintItem(previewId(1))));
         dialog.press(PixelkilnId::Quit);

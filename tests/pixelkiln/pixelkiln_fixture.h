@@ -1,14 +1,18 @@
-// A fresh start directory, settings folder and picture folder for each theme compiler test.
+// A fresh start directory, settings and data folders and picture folder for each theme compiler
+// test.
 #pragma once
 
 #include "pixelkiln/dialog_ids.h"
 #include "pixelkiln/main_dialog.h"
+#include "pixelkiln/working_bitmaps.h"
 #include "platform/dialog_scripted.h"
+#include "platform/file_set.h"
 
 #include <QColor>
 #include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -31,10 +35,18 @@ class PixelkilnTest : public testing::Test {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString((root / "config").string()));
         settingsFile = root / "config" / "Quendlex" / "Zorv Pixelkiln.conf";
+        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
+        workingHome = root / "data" / "Quendlex" / "Zorv Pixelkiln";
+        ASSERT_TRUE(ensureFileSet(workingHome, "bitmaps"));
+        state.workingFolder = workingHome;
         previous_ = fs::current_path();
         fs::current_path(start);
     }
     void TearDown() override { fs::current_path(previous_); }
+
+    // Working bitmap k in the compiler's own folder.
+    fs::path working(int k) const { return workingHome / "bitmaps" / (std::to_string(k) + ".bmp"); }
 
     // A one-colour bitmap file.
     static fs::path makeBitmap(const fs::path& path, int width, int height, QColor colour) {
@@ -43,10 +55,10 @@ class PixelkilnTest : public testing::Test {
         EXPECT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
         return path;
     }
-    // Working bitmaps 1 to 7 in the start directory, each its own colour.
+    // Working bitmaps 1 to 7, each its own colour.
     void makeWorkingBitmaps() {
         for (int k = 1; k <= 7; ++k) {
-            makeBitmap(start / (std::to_string(k) + ".bmp"), 28, 28, QColor(30 * k, 0, 0));
+            makeBitmap(working(k), 28, 28, QColor(30 * k, 0, 0));
         }
     }
     static std::vector<char> bytesOf(const fs::path& path) {
@@ -68,6 +80,7 @@ class PixelkilnTest : public testing::Test {
     fs::path start;
     fs::path pictures;
     fs::path settingsFile;
+    fs::path workingHome;
 
   private:
     QTemporaryDir root_;
