@@ -1,5 +1,6 @@
 // Handheld paths on the device root, and the file operations over them.
 #include "device_root_fixture.h"
+#include "permissions_apply.h"
 #include "platform/device_root.h"
 #include "platform/files.h"
 
@@ -98,6 +99,7 @@ TEST_F(Files, ReplaceIsAtomicAndFailsCleanly) {
     EXPECT_FALSE(replaceFile(u"\\dir", "x", 1));
     EXPECT_TRUE(fs::is_directory(root() / "dir"));
     fs::permissions(root(), fs::perms::owner_read | fs::perms::owner_exec);
+    PermissionsApply permissions;
     if (!fs::exists(root() / "probe") && std::ofstream(root() / "probe")) {
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     }
