@@ -1,5 +1,6 @@
 // Crashes of the compiler: a SIGKILL at any moment of Open leaves the working bitmaps wholly one
 // theme, and the next start removes what a crash left, and nothing else.
+#include "ended_process.h"
 #include "file_fault_cases.h"
 #include "pixelkiln/theme_commands.h"
 #include "pixelkiln_fixture.h"
@@ -12,24 +13,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-namespace {
-
-std::u16string ascii(std::string_view text) {
-    return {text.begin(), text.end()};
-}
-
-// The id of a process that has ended.
-pid_t endedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(0);
-    }
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
-} // namespace
 
 class Crashes : public PixelkilnTest {
   protected:
@@ -113,7 +96,7 @@ TEST_F(Crashes, ASigkillAtAnyMomentOfOpenLeavesOneWholeThemeAndTheNextStartClean
 
 TEST_F(Crashes, TheNextStartRemovesOnlyLeftoversOfEndedWriters) {
     makeWorkingBitmaps();
-    const std::string ended = std::to_string(endedProcess());
+    const std::string ended = std::to_string(endedProcessId());
     const std::string running = std::to_string(::getppid());
     // The current set, made by a run long ended.
     const fs::path set = workingHome / "bitmaps";

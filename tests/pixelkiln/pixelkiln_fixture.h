@@ -90,3 +90,8 @@ class PixelkilnTest : public testing::Test {
 inline std::u16string u16(const fs::path& path) {
     return path.u16string();
 }
+
+// An ASCII name widened, as theme files store it.
+inline std::u16string ascii(std::string_view text) {
+    return {text.begin(), text.end()};
+}

@@ -14,10 +14,6 @@ namespace {
 
 const std::u16string kOpenError = u"There was an error opening the theme.";
 
-std::u16string ascii(std::string_view text) {
-    return {text.begin(), text.end()};
-}
-
 } // namespace
 
 class PlayerFiles : public PixelkilnTest {

@@ -1,32 +1,16 @@
 // At start the game removes the temporary files of its own saves whose writer has ended, and
 // nothing else.
 #include "device_root_fixture.h"
+#include "ended_process.h"
 #include "game/shell/crash_leftovers.h"
 #include "game/shell/install_directory.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
-
-namespace {
-
-// The id of a process that has ended.
-pid_t endedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(0);
-    }
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
-} // namespace
 
 using CrashLeftovers = DeviceRootTest;
 
 TEST_F(CrashLeftovers, OnlyTheGamesOwnOfEndedWritersGo) {
-    const std::string ended = std::to_string(endedProcess());
+    const std::string ended = std::to_string(endedProcessId());
     const std::string running = std::to_string(::getppid());
     struct Entry {
         const char* folder;
