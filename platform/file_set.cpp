@@ -110,7 +110,10 @@ bool ensureFileSet(const fs::path& home, std::string_view name) {
         return false;
     }
     fs::create_directories(home, error);
-    if (setPlace(home / name) == SetPlace::Empty) {
+    // No set yet, or a link whose folder is gone: a fresh, empty one.
+    const SetPlace place = setPlace(home / name);
+    if (place == SetPlace::Empty ||
+        (place == SetPlace::Link && !fs::is_directory(home / name, error))) {
         const auto folder = makeSetFolder(home, name);
         if (!folder || !linkSet(home, name, *folder)) {
             return false;

@@ -13,8 +13,8 @@
 // fresh folder beside the old one, and the link is swapped over to it with one rename, so a
 // crash at any moment leaves the old set or the new one, never a mixture.
 
-// Makes `home` and an empty set when there is none yet. Gives whether home/name now leads to a
-// folder.
+// Makes `home` and an empty set when there is none yet, or when the link leads nowhere. Gives
+// whether home/name now leads to a folder.
 bool ensureFileSet(const std::filesystem::path& home, std::string_view name);
 
 // Replaces the whole set with files of these names and contents, every one written whole and

@@ -36,3 +36,10 @@ TEST_F(FileSets, TheNewSetTakesThePlaceOfNothingAnEarlierSetOrAFolderMadeByHand)
         EXPECT_EQ(entries(home).size(), 2u); // the link and the one folder it leads to
     }
 }
+
+TEST_F(FileSets, ALinkWhoseFolderIsGoneIsGivenAFreshEmptySet) {
+    ASSERT_TRUE(ensureFileSet(root(), "set"));
+    fs::remove_all(fs::canonical(root() / "set"));
+    EXPECT_TRUE(ensureFileSet(root(), "set"));
+    EXPECT_TRUE(fs::is_empty(root() / "set"));
+}
