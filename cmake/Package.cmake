@@ -28,6 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.zorvagon.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The toolkit loads its Wayland plugin at run time, so no library names it: without it the
+# programs cannot start on a Wayland session that has no X server beside it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-wayland)
 # The help page opens in the desktop's browser through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core
     clang libclang-rt-14-dev libfuzzer-14-dev
     desktop-file-utils appstream
+    weston qt6-wayland
 )
 if [ "${1:-}" = package ]; then
     # dpkg-shlibdeps reads the programs' library dependencies; CPack finds the binaries with file.

@@ -41,6 +41,38 @@ TEST(SingleInstance, ASecondStartAsksTheFirstToComeToTheFrontAndEnds) {
     EXPECT_TRUE(waitFor([&] { return raised == 2; }));
 }
 
+// The desktop's token for the second start reaches the first, which presents its window with
+// it; a token no desktop makes is not passed on, but the first still comes forward.
+TEST(SingleInstance, ASecondStartHandsItsActivationTokenToTheFirst) {
+    const struct {
+        const char* starterToken;
+        const char* offered;
+    } cases[] = {
+        {"wayland-token_1", "wayland-token_1"},
+        {"with space", ""},
+        {"", ""},
+    };
+    SingleInstance first(testKey("token"));
+    int raised = 0;
+    QByteArray offered;
+    first.setRaiseRequestHandler([&] {
+        ++raised;
+        offered = qgetenv("XDG_ACTIVATION_TOKEN");
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    });
+    ASSERT_TRUE(first.claim());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.starterToken);
+        qputenv("XDG_ACTIVATION_TOKEN", c.starterToken);
+        SingleInstance second(testKey("token"));
+        EXPECT_FALSE(second.claim());
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        const int before = raised;
+        EXPECT_TRUE(waitFor([&] { return raised == before + 1; }));
+        EXPECT_EQ(offered, QByteArray(c.offered));
+    }
+}
+
 TEST(SingleInstance, WhenTheFirstHasEndedTheNextStartRunsNormally) {
     {
         SingleInstance first(testKey("ended"));
