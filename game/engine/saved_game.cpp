@@ -95,7 +95,7 @@ bool inRange(std::int32_t value, std::int32_t low, std::int32_t high) {
 // Offsets as the engine's motions leave them: a slide runs from one pitch towards 0 on one axis,
 // an emptied cell keeps what its falling piece had left.
 bool validCell(const Cell& cell) {
-    if (cell.kind >= kPieceKinds || (cell.flags & ~(Falling | Dirty | DirtyTail)) != 0) {
+    if (cell.kind >= kPieceKinds || (cell.flags & ~Falling) != 0) {
         return false;
     }
     const std::int32_t x = cell.offsetX;
@@ -163,7 +163,7 @@ void writeBoard(ByteWriter& out, const EngineState& state) {
         out.i32(cell.offsetY);
         out.u8(cell.kind);
         out.u8(cell.state);
-        out.u16(cell.flags);
+        out.u16(cell.flags & Falling);
     }
 }
 
@@ -175,6 +175,7 @@ void readBoard(ByteReader& in, EngineState& state) {
         cell.state = in.u8();
         cell.flags = in.u16();
         in.require(validCell(cell));
+        cell.flags |= Dirty;
     }
 }
 

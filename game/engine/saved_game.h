@@ -17,15 +17,17 @@ extern const std::size_t kMaxSavedGameBytes;
 
 // The game as it stands and the pseudo-random generator's state, little-endian, field by field,
 // ending in a CRC-32 of everything before it. The stylus is never held in a saved game and the
-// demo is never saved, so neither is stored. Beyond kMaxSavedEffects, the oldest effects are left
-// out.
+// demo is never saved, so neither is stored; nor are the cells' redraw marks, which the first
+// paint and the resume set on every cell anyway, so a game saved again unplayed is the same file.
+// Beyond kMaxSavedEffects, the oldest effects are left out.
 std::vector<std::uint8_t> encodeSavedGame(const EngineState& state, std::uint32_t randomState);
 
 // The CRC-32 (the polynomial of zip and PNG) that ends the file, over every byte before it.
 std::uint32_t savedGameChecksum(std::span<const std::uint8_t> bytes);
 
 // Checks the whole file first: size, magic, version, checksum, every field and count within what
-// the engine can make. Only then does the game replace `state` (its services stay) and the
-// generator's state go to `randomState`. On any fault nothing changes and false comes back.
+// the engine can make. Only then does the game replace `state` (its services stay, every cell is
+// marked for drawing) and the generator's state go to `randomState`. On any fault nothing changes
+// and false comes back.
 bool decodeSavedGame(std::span<const std::uint8_t> bytes, EngineState& state,
                      std::uint32_t& randomState);

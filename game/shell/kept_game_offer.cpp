@@ -9,15 +9,58 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
+#include <QWindow>
+
+namespace {
+
+// The Pause command, once; the file goes when the player has answered its box.
+void pauseKeptGame(MainWindow& window, const std::u16string& path) {
+    window.sendCommand(kCommandPause);
+    // A window closed under the box has kept the game again; only an answer resumes it.
+    if (window.isVisible()) {
+        forgetKeptGame(path);
+    }
+}
+
+// Waits until the window is on screen, where the desktop placed it, so that the box centres on
+// it as the Pause command's box does; then pauses from the top-level loop.
+class OfferWhenShown final : public QObject {
+  public:
+    OfferWhenShown(MainWindow& window, std::u16string path)
+        : QObject(&window), window_(window), path_(std::move(path)) {
+        QWindow* handle = window.windowHandle();
+        if (handle && !handle->isExposed()) {
+            handle->installEventFilter(this);
+        } else {
+            offer();
+        }
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            offer();
+        }
+        return false;
+    }
+
+  private:
+    void offer() {
+        QTimer::singleShot(0, this, [this] {
+            pauseKeptGame(window_, path_);
+            deleteLater();
+        });
+    }
+
+    MainWindow& window_;
+    std::u16string path_;
+};
+
+} // namespace
 
 void offerKeptGame(MainWindow& window, std::u16string path) {
-    QTimer::singleShot(0, &window, [&window, path = std::move(path)] {
-        window.sendCommand(kCommandPause);
-        // A window closed under the box has kept the game again; only an answer resumes it.
-        if (window.isVisible()) {
-            forgetKeptGame(path);
-        }
-    });
+    new OfferWhenShown(window, std::move(path));
 }
 
 void keepGameAtLogout(MainWindow& window, const EngineState& state, std::u16string path) {

@@ -129,6 +129,10 @@ void expectResumedExactly(Game& original, int framesAfter) {
     EXPECT_EQ(resumed.state.services, &resumed.services);
     resumed.services.generator.seed(randomState);
     resumed.frame = original.frame;
+    EXPECT_EQ(encodeSavedGame(resumed.state, randomState), bytes);
+    // A kept game goes on only through a resume, as a paused one does.
+    resumeBoard(original.state);
+    resumeBoard(resumed.state);
     ASSERT_EQ(everyField(resumed.state), everyField(original.state));
     original.services.calls.clear();
     for (int i = 0; i < framesAfter; ++i) {
@@ -196,6 +200,7 @@ const FieldCase kBadFields[] = {
     {"a piece kind of 7", kCell0 + 8, {7}},
     {"an unknown cell state", kCell0 + 9, {5}},
     {"an unknown cell flag", kCell0 + 10, {8}},
+    {"a redraw mark", kCell0 + 10, {Dirty}},
     {"a resting piece off its cell", kCell0, le32(3)},
     {"a slide from beyond a cell", kCell0 + 12 * 9 + 9, {SlideLeft}},
     {"a negative score", kScore, le32(0xFFFFFFFF)},
