@@ -2,6 +2,7 @@
 #include "game/shell/kept_game_offer.h"
 
 #include "game/shell/command_ids.h"
+#include "game/shell/game_clock.h"
 #include "game/shell/kept_game.h"
 #include "platform/main_window.h"
 #include "platform/random.h"
@@ -23,11 +24,14 @@ void pauseKeptGame(MainWindow& window, const std::u16string& path) {
 }
 
 // Waits until the window is on screen, where the desktop placed it, so that the box centres on
-// it as the Pause command's box does; then pauses from the top-level loop.
+// it as the Pause command's box does; then pauses from the top-level loop. Until then the game
+// stays paused: the window's activation, which may come first, does not resume it.
 class OfferWhenShown final : public QObject {
   public:
     OfferWhenShown(MainWindow& window, std::u16string path)
         : QObject(&window), window_(window), path_(std::move(path)) {
+        pauseGame();
+        window.installEventFilter(this);
         QWindow* handle = window.windowHandle();
         if (handle && !handle->isExposed()) {
             handle->installEventFilter(this);
@@ -38,6 +42,9 @@ class OfferWhenShown final : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_) {
+            return event->type() == QEvent::ActivationChange;
+        }
         if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
             offer();
@@ -48,6 +55,7 @@ class OfferWhenShown final : public QObject {
   private:
     void offer() {
         QTimer::singleShot(0, this, [this] {
+            window_.removeEventFilter(this);
             pauseKeptGame(window_, path_);
             deleteLater();
         });
