@@ -1,4 +1,4 @@
-// Closing the window keeps a game in progress in its own file, and only such a game; a disk that
+// Closing the window keeps a game in progress in its own file, and only such a game; a folder that
 // takes nothing loses nothing.
 #include "file_fault_cases.h"
 #include "game/engine/board.h"
@@ -14,49 +14,45 @@ namespace {
 
 class KeptGame : public ShellTest {
   protected:
-    fs::path keptFile() const { return root() / "my documents" / "zorv.sav"; }
-    std::u16string keptPath() const { return installPath(kKeptGameFile); }
-    // An Expert game in the file, as an earlier run kept it; the record holds it too.
-    std::string writeEarlierGame() {
+    std::u16string path() const { return installPath(kKeptGameFile); }
+    bool kept() const { return fs::exists(root() / "my documents" / "zorv.sav"); }
+    std::string keptBytes() const { return readFile("my documents/zorv.sav"); }
+    // An Expert game kept by an earlier run; the record holds it too.
+    std::string keepEarlierGame() {
         layStillGame(Expert);
         engine.score = 4321;
         const auto bytes = encodeSavedGame(engine, 99);
         writeFile("my documents/zorv.sav", std::string(bytes.begin(), bytes.end()));
-        return readFile("my documents/zorv.sav");
+        return keptBytes();
     }
-    std::vector<std::uint8_t> gameNow() const { return encodeSavedGame(engine, randomState()); }
 };
 
-struct Ending {
+void layDemo() {
+    engine.demoMode = true;
+    newBoard(engine);
+}
+void layGameWithMoves() {
+    newBoard(engine);
+    engine.demoMode = false;
+    engine.level = Normal;
+}
+
+const struct {
     const char* name;
     std::function<void()> lay; // the game as the window closes
     bool kept;
-};
-
-const Ending kEndings[] = {
-    {"the demo",
-     [] {
-         engine.demoMode = true;
-         newBoard(engine);
-     },
-     false},
-    {"a game with moves left",
-     [] {
-         newBoard(engine);
-         engine.demoMode = false;
-         engine.level = Normal;
-         engine.score = 250;
-     },
-     true},
+} kEndings[] = {
+    {"the demo", layDemo, false},
+    {"a game with moves left", layGameWithMoves, true},
     {"a game on Expert without a move", [] { layStillGame(Expert); }, true},
-    {"a game whose time is up",
+    {"a game on Normal without a move, ending", [] { layStillGame(Normal); }, false},
+    {"a game whose time is up, ending",
      [] {
          layStillGame(Expert);
          engine.timeLeftMs = 0;
      },
      false},
-    {"a game on Normal without a move", [] { layStillGame(Normal); }, false},
-    {"a game without moves still falling",
+    {"a game without a move, still falling",
      [] {
          layStillGame(Normal);
          engine.boardMoving = true;
@@ -66,81 +62,71 @@ const Ending kEndings[] = {
 
 } // namespace
 
-TEST_F(KeptGame, QuitKeepsAGameInProgressAndAStartFindsItExactly) {
-    for (const Ending& ending : kEndings) {
+TEST_F(KeptGame, QuitKeepsOnlyAGameInProgressAndAStartFindsItExactly) {
+    for (const auto& ending : kEndings) {
         SCOPED_TRACE(ending.name);
-        fs::remove(keptFile());
+        fs::remove(root() / "my documents" / "zorv.sav");
         ending.lay();
         nextRandom();
-        const auto expected = gameNow();
+        const auto expected = encodeSavedGame(engine, randomState());
         window.command(kCommandQuit);
         EXPECT_EQ(window.quitCode, 0);
-        ASSERT_EQ(fs::exists(keptFile()), ending.kept);
-        if (!ending.kept) {
-            continue;
-        }
+        ASSERT_EQ(kept(), ending.kept);
         EngineState restored;
         restored.services = &services;
-        const auto randomState = restoreKeptGame(restored, keptPath());
-        ASSERT_TRUE(randomState);
-        EXPECT_EQ(encodeSavedGame(restored, *randomState), expected);
-        EXPECT_EQ(restored.services, &services);
+        const auto randomState = restoreKeptGame(restored, path());
+        ASSERT_EQ(randomState.has_value(), ending.kept);
+        if (randomState) {
+            EXPECT_EQ(encodeSavedGame(restored, *randomState), expected);
+            EXPECT_EQ(restored.services, &services);
+        }
     }
 }
 
-TEST_F(KeptGame, ANewerOrDamagedFileIsLeftAloneAndAnEndedGamesFileGoes) {
-    const std::string earlier = writeEarlierGame();
+TEST_F(KeptGame, AnotherVersionsFileStaysAndAnEndedGamesFileGoes) {
+    const std::string earlier = keepEarlierGame();
     std::string foreign = earlier;
     foreign[4] = 2; // version 2
     writeFile("my documents/zorv.sav", foreign);
-    engine.demoMode = true;
-    newBoard(engine);
-    EngineState untouched = engine;
-    EXPECT_FALSE(restoreKeptGame(engine, keptPath()));
-    EXPECT_EQ(encodeSavedGame(engine, 0), encodeSavedGame(untouched, 0));
-    keepGame(engine, randomState(), keptPath());
-    EXPECT_TRUE(readFile("my documents/zorv.sav") == foreign);
+    layDemo();
+    const auto demo = encodeSavedGame(engine, 0);
+    EXPECT_FALSE(restoreKeptGame(engine, path()));
+    EXPECT_EQ(encodeSavedGame(engine, 0), demo);
+    keepGame(engine, randomState(), path());
+    EXPECT_TRUE(keptBytes() == foreign);
 
     writeFile("my documents/zorv.sav", earlier);
-    keepGame(engine, randomState(), keptPath()); // the game kept at a logout has ended since
-    EXPECT_FALSE(fs::exists(keptFile()));
+    keepGame(engine, randomState(), path()); // a game kept at a logout has ended since
+    EXPECT_FALSE(kept());
 }
 
-TEST_F(KeptGame, AReadOnlyFolderLosesNothingAndTheWindowStillCloses) {
-    const std::string earlier = writeEarlierGame();
-    const std::string preferencesBefore = readFile("my documents/zorv.prf");
-    const std::string scoresBefore = readFile("my documents/high.scr");
-    SmallFileSystem disk;
-    if (const auto why = disk.mountOver(root() / "my documents")) {
-        GTEST_SKIP() << *why;
+TEST_F(KeptGame, AReadOnlyFolderOrAFullDiskLosesNothingAndSaysNothingAndTheWindowStillCloses) {
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "full");
+        savePreferences(); // the files again: an unmounted disk takes its files with it
+        saveHighScores();
+        const std::string earlier = keepEarlierGame();
+        const std::string preferencesBefore = readFile("my documents/zorv.prf");
+        const std::string scoresBefore = readFile("my documents/high.scr");
+        ASSERT_EQ(preferencesBefore.size() + scoresBefore.size(), 552u + 3060u);
+        SmallFileSystem disk;
+        if (const auto why = disk.mountOver(root() / "my documents")) {
+            GTEST_SKIP() << *why;
+        }
+        if (readOnly) {
+            ASSERT_TRUE(disk.makeReadOnly());
+        } else {
+            disk.fill();
+        }
+        engine.score = 5000;
+        window.command(kCommandQuit);
+        EXPECT_EQ(window.quitCode, 0);
+        EXPECT_TRUE(dialogs.messages.empty());
+        EXPECT_TRUE(keptBytes() == earlier);
+        EXPECT_EQ(readFile("my documents/zorv.prf"), preferencesBefore);
+        EXPECT_EQ(readFile("my documents/high.scr"), scoresBefore);
+        auto names = entries(root() / "my documents");
+        std::erase(names, ".filler");
+        EXPECT_EQ(names, (std::vector<std::string>{"high.scr", "zorv.prf", "zorv.sav"}));
     }
-    ASSERT_TRUE(disk.makeReadOnly());
-    layStillGame(Expert);
-    window.command(kCommandQuit);
-    EXPECT_EQ(window.quitCode, 0);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(readFile("my documents/zorv.sav") == earlier);
-    EXPECT_EQ(readFile("my documents/zorv.prf"), preferencesBefore);
-    EXPECT_EQ(readFile("my documents/high.scr"), scoresBefore);
-    EXPECT_EQ(entries(root() / "my documents"),
-              (std::vector<std::string>{"high.scr", "zorv.prf", "zorv.sav"}));
-}
-
-TEST_F(KeptGame, EveryFaultOfAFailingDiskLeavesTheEarlierGameOrTheNewOneWhole) {
-    std::string earlier;
-    forEveryFileFault(
-        [&] {
-            earlier = writeEarlierGame();
-            engine.score = 777;
-        },
-        [&] { keepGame(engine, randomState(), keptPath()); },
-        [&](const FileFaultPoint& point) {
-            const auto now = gameNow();
-            EXPECT_TRUE(
-                readFile("my documents/zorv.sav") ==
-                (faultIsRecoverable(point) ? std::string(now.begin(), now.end()) : earlier));
-            EXPECT_EQ(entries(root() / "my documents"),
-                      (std::vector<std::string>{"high.scr", "zorv.prf", "zorv.sav"}));
-            EXPECT_TRUE(dialogs.messages.empty());
-        });
 }
