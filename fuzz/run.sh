@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 build=build-fuzz
-fuzzers=(theme_readers passwords preferences high_scores bitmap registry)
+fuzzers=(theme_readers passwords preferences high_scores bitmap registry saved_game)
 
 if [ ! -f "$build/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,4 +1,8 @@
 // Writes the fuzzers' seed corpora with the project's own writers: fuzz_seeds <corpus folder>.
+#include "game/engine/board.h"
+#include "game/engine/frame.h"
+#include "game/engine/saved_game.h"
+#include "game/engine/swaps.h"
 #include "game/scores/high_score_file.h"
 #include "game/scores/password_codec.h"
 #include "game/shell/preferences.h"
@@ -92,6 +96,25 @@ void preferenceSeeds(const fs::path& folder) {
     writeSeed(folder, "short.prf", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 100));
 }
 
+// Two kept games: one resting, one in the middle of a chain with pop-ups and sparkles showing.
+void savedGameSeeds(const fs::path& folder) {
+    EngineState state;
+    newBoard(state);
+    state.demoMode = false;
+    state.level = 1;
+    writeSeed(folder, "resting.sav", encodeSavedGame(state, 12345));
+    for (int frame = 0; frame < 5000 && state.sparkles.empty(); ++frame) {
+        if (frame % 20 == 0) {
+            const int column = (frame / 20) % 7;
+            const int row = (frame / 140) % 8;
+            stylusDown(state, 4 + 29 * column + 5, 10 + 29 * row + 5, 1, 1);
+            stylusDown(state, 4 + 29 * (column + 1) + 5, 10 + 29 * row + 5, 1, 1);
+        }
+        runFrame(state, 17);
+    }
+    writeSeed(folder, "effects.sav", encodeSavedGame(state, 54321));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -109,5 +132,6 @@ int main(int argc, char** argv) {
     writeSeed(corpus / "bitmap", "piece.bmp", bitmapBytes(4, 3));
     const std::string registry = "[SOFTWARE\\Apps\\Quendlex Zorvagon]\ninstalldir=\\Games\\Zorv\n";
     writeSeed(corpus / "registry", "registry.ini", registry);
+    savedGameSeeds(corpus / "saved_game");
     return 0;
 }

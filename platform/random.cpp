@@ -23,12 +23,21 @@ std::uint64_t mixBits(std::uint64_t value) {
 }
 } // namespace
 
-void seedRandom(std::uint32_t seed) { sharedGenerator.seed(seed); }
+void seedRandom(std::uint32_t seed) {
+    sharedGenerator.seed(seed);
+}
 
-int nextRandom() { return sharedGenerator.next(); }
+int nextRandom() {
+    return sharedGenerator.next();
+}
+
+std::uint32_t randomState() {
+    return sharedGenerator.state;
+}
 
 std::uint32_t startSeed() {
     const auto wall = std::chrono::system_clock::now().time_since_epoch();
-    const auto wallNs = std::uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count());
+    const auto wallNs =
+        std::uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count());
     return std::uint32_t(mixBits(millisecondsSinceBoot() ^ mixBits(wallNs)));
 }

@@ -19,6 +19,8 @@ struct RandomGenerator {
 // The one generator the game shares (board, demo, password rotation).
 void seedRandom(std::uint32_t seed);
 int nextRandom();
+// Where the shared generator stands; seeding with it later goes on with the same sequence.
+std::uint32_t randomState();
 
 // A seed that differs from start to start, as the handheld's tick count since boot did: the
 // milliseconds since the machine booted, mixed with the wall clock's nanoseconds.

@@ -1,5 +1,5 @@
-// A real full disk for tests: a tmpfs of a few pages mounted over a folder, filled to the last
-// byte.
+// A real full or read-only disk for tests: a tmpfs of a few pages mounted over a folder, filled
+// to the last byte or remounted read-only.
 #pragma once
 
 #include <cerrno>
@@ -55,6 +55,11 @@ class SmallFileSystem {
             }
         }
         ::close(filler);
+    }
+
+    // Makes the mounted folder read-only, for root as well.
+    bool makeReadOnly() {
+        return ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
     void unmount() {

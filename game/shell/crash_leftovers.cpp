@@ -14,10 +14,12 @@ std::string lowerCase(std::string_view name) {
     return QString::fromUtf8(name.data(), qsizetype(name.size())).toLower().toStdString();
 }
 
-// The preferences, the high scores and the help page: matched ignoring case, as every path is.
+// The preferences, the high scores, the kept game and the help pages (the first start's and
+// those written in the player's language): matched ignoring case, as every path is.
 bool isGameFile(std::string_view target) {
     const std::string name = lowerCase(target);
-    return name == "zorv.prf" || name == "high.scr" || name == "zorv help.htm";
+    return name == "zorv.prf" || name == "high.scr" || name == "zorv.sav" ||
+           (name.starts_with("zorv help") && name.ends_with(".htm"));
 }
 
 // The unpacked pieces 1.bmp to 7.bmp and installed themes.

@@ -9,6 +9,8 @@
 #include "game/shell/crash_leftovers.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/install_directory.h"
+#include "game/shell/kept_game.h"
+#include "game/shell/kept_game_offer.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_services.h"
 #include "game/shell/shell_state.h"
@@ -21,6 +23,7 @@
 #include "platform/fatal_error.h"
 #include "platform/files.h"
 #include "platform/main_window.h"
+#include "platform/quit_signals.h"
 #include "platform/random.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
@@ -76,10 +79,21 @@ int mainLoop() {
     loadTheme();
     seedRandom(startSeed());
     newBoard(engine);
+    const std::u16string keptGame = installPath(kKeptGameFile);
+    const auto keptRandom = restoreKeptGame(engine, keptGame);
+    if (keptRandom) {
+        seedRandom(*keptRandom);
+    }
     loadSounds();
     loadHighScores(installPath(u"high.scr"));
+    const QuitSignals quitSignals([] { QCoreApplication::quit(); });
+    keepGameAtLogout(window, engine, keptGame);
     window.showAtOpeningSize();
-    resumeGame();
+    if (keptRandom) {
+        offerKeptGame(window, keptGame);
+    } else {
+        resumeGame();
+    }
     const int exitCode = QApplication::exec();
     shell.mainWindow = nullptr;
     setFatalErrorDisplay(nullptr);

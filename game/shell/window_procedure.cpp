@@ -10,6 +10,7 @@
 #include "game/shell/game_clock.h"
 #include "game/shell/game_menus.h"
 #include "game/shell/install_directory.h"
+#include "game/shell/kept_game.h"
 #include "game/shell/keyboard_play.h"
 #include "game/shell/paint.h"
 #include "game/shell/preferences.h"
@@ -19,6 +20,7 @@
 #include "game/themes/theme_loader.h"
 #include "platform/device_root.h"
 #include "platform/dialog_host.h"
+#include "platform/random.h"
 #include "platform/window.h"
 
 namespace {
@@ -156,6 +158,7 @@ bool mainWindowProc(Window& window, const WindowMessage& message) {
         window.addAccelerator("Ctrl+Q", kCommandQuitKey);
         return true;
     case MessageKind::Destroy:
+        keepGame(engine, randomState(), installPath(kKeptGameFile));
         window.destroyMenuBar();
         shell.menuBar = nullptr;
         freeSounds();

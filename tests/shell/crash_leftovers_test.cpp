@@ -21,6 +21,8 @@ TEST_F(CrashLeftovers, OnlyTheGamesOwnOfEndedWritersGo) {
         {"my documents", ".high.scr." + ended + "-0.tmp", true},
         {"my documents", ".ZORV.PRF." + ended + "-12.tmp", true},
         {"my documents", ".zorv help.htm." + ended + "-1.tmp", true},
+        {"my documents", ".zorv help.de.htm." + ended + "-2.tmp", true},
+        {"my documents", ".zorv.sav." + ended + "-3.tmp", true},
         {"my documents/zorv themes", ".3.bmp." + ended + "-4.tmp", true},
         {"my documents/zorv themes", ".Früchte.zpk." + ended + "-5.tmp", true},
         {"my documents", ".high.scr." + running + "-0.tmp", false}, // its writer still saves
