@@ -2,6 +2,7 @@
 #include "pixelkiln/theme_commands.h"
 #include "platform/file_replacement.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 #include <filesystem>
 
@@ -9,7 +10,7 @@ namespace {
 
 FileDialogRequest themeRequest(FileDialogKind kind) {
     const bool open = kind == FileDialogKind::Open;
-    return {kind, u"Theme Files", u"*.zpk", u"ZPK", open, !open};
+    return {kind, translate("Pixelkiln", "Theme Files"), u"*.zpk", u"ZPK", open, !open};
 }
 
 // A chosen path that fits the compiler's 260-byte path buffer.
@@ -45,8 +46,12 @@ bool askThemeToSave(PixelkilnState& state, DialogHost& host) {
 }
 
 void chooseBitmap(PixelkilnState& state, DialogHost& host, int k) {
-    const FileDialogRequest request{
-        FileDialogKind::Open, u"Bitmap Files", u"*.bmp", u"BMP", true, false};
+    const FileDialogRequest request{FileDialogKind::Open,
+                                    translate("Pixelkiln", "Bitmap Files"),
+                                    u"*.bmp",
+                                    u"BMP",
+                                    true,
+                                    false};
     const auto chosen = fittingPath(host.askFileName(request));
     restoreStartDirectory(state);
     if (!chosen || k < 1 || k > kPreviewCount) {

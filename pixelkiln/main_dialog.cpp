@@ -6,6 +6,7 @@
 #include "pixelkiln/preview_painter.h"
 #include "pixelkiln/settings.h"
 #include "pixelkiln/theme_commands.h"
+#include "platform/translation.h"
 
 #include <system_error>
 
@@ -34,7 +35,8 @@ int choosePreview(int id) {
 } // namespace
 
 void updateTitle(DialogHandle& dialog, const PixelkilnState& state) {
-    dialog.setCaption(u"Zorvagon Pixelkiln v1.0 - " + dialogTextFromNarrow(state.curThemeFile));
+    dialog.setCaption(fillIn(translate("Pixelkiln", "Zorvagon Pixelkiln v1.0 - %1"),
+                             {dialogTextFromNarrow(state.curThemeFile)}));
 }
 
 void invalidatePreviews(DialogHandle& dialog) {

@@ -19,6 +19,7 @@
 #include "game/themes/theme_loader.h"
 #include "platform/device_root.h"
 #include "platform/dialog_host.h"
+#include "platform/translation.h"
 #include "platform/window.h"
 
 namespace {
@@ -118,7 +119,8 @@ bool handleCommand(Window& window, int id) {
         window.close();
     } else if (id == kCommandPause) {
         pauseGame();
-        showMessageBox(u"Paused... Press OK to continue", u"Pause");
+        showMessageBox(translate("Pause", "Paused... Press OK to continue"),
+                       translate("Pause", "Pause"));
         resumeGame();
     } else if (id == kCommandSounds) {
         checkMenuItem(kMenuOptions, id, toggleSound() != 0);
