@@ -8,6 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-l10n-tools python3
     fonts-dejavu-core
     clang libclang-rt-14-dev libfuzzer-14-dev
     desktop-file-utils appstream
