@@ -1,6 +1,8 @@
 // The language a program speaks: chosen at start from the desktop's preferences.
 #include "platform/languages.h"
 
+#include "platform/translation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -133,6 +135,6 @@ void removeTranslations() {
     now = {};
 }
 
-QString spokenLanguage() {
-    return installed().language;
+std::u16string spokenLanguage() {
+    return installed().language.toStdU16String();
 }

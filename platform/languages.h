@@ -26,6 +26,3 @@ QString installTranslations(const QString& program,
 
 // Takes back what installTranslations installed: the program speaks English again.
 void removeTranslations();
-
-// The language installTranslations chose, "" for English.
-QString spokenLanguage();

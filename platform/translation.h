@@ -10,6 +10,9 @@
 // files are made from these calls: context and source are always string literals.
 std::u16string translate(const char* context, const char* source);
 
+// The language the program speaks ("de", "pt_BR" ...), empty for English.
+std::u16string spokenLanguage();
+
 // The format with each %1 to %9 replaced by the value of that number, so that a translation puts
 // the values where its language wants them. Values go in as they are (a "%1" inside one stays),
 // and a number without a value stays in the text.

@@ -9,6 +9,7 @@
 #include "game/shell/about_dialog.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/game_menus.h"
+#include "game/shell/help_page.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/keyboard_play.h"
 #include "game/shell/paint.h"
@@ -70,7 +71,7 @@ template <typename Show> void withGamePaused(Show show) {
 
 void showHelp() {
     withGamePaused([](DialogHost& dialogs) {
-        if (const auto path = nativePath(installPath(u"zorv help.htm"))) {
+        if (const auto path = nativePath(helpPagePath())) {
             dialogs.showHelp(path->u16string());
         }
     });
