@@ -28,7 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.zorvagon.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The help page opens in the desktop's browser through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# The help page opens in the desktop's browser through xdg-open; Qt's standard buttons and file
+# dialogs speak the player's language with Qt's own translations; Japanese and Chinese texts need
+# a font with their glyphs, which fontconfig falls back to.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-noto-cjk")
 
 include(CPack)

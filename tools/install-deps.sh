@@ -9,7 +9,8 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-l10n-tools python3
-    fonts-dejavu-core
+    # Qt's own texts in the players' languages, and the glyphs of Japanese and Chinese.
+    qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk
     clang libclang-rt-14-dev libfuzzer-14-dev
     desktop-file-utils appstream
 )

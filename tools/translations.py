@@ -10,6 +10,9 @@
                                       that file instead; exits 1 on any fault
   translations.py pseudo SOURCE OUT   writes a pseudo-translation of SOURCE: each line 40% longer
                                       and accented, placeholders and line breaks kept
+  translations.py dist                writes the translated names, comments, keywords, summaries
+                                      and descriptions of translations/dist_<lang>.txt into the
+                                      desktop entries and AppStream files of dist/
 """
 import math
 import os
@@ -152,10 +155,111 @@ def pseudo(source_path, output_path):
     tree.write(output_path, encoding="utf-8", xml_declaration=True)
 
 
+DESKTOP_KEYS = ("Name", "GenericName", "Comment", "Keywords")
+
+
+def dist_texts():
+    """language -> program -> key -> text, from translations/dist_<lang>.txt, in file order."""
+    folder = os.path.join(ROOT, "translations")
+    texts = {}
+    for name in sorted(os.listdir(folder)):
+        match = re.fullmatch(r"dist_(\w+)\.txt", name)
+        if not match:
+            continue
+        language = texts.setdefault(match.group(1), {})
+        with open(os.path.join(folder, name), encoding="utf-8") as lines:
+            for line in lines:
+                key, _, text = line.rstrip("\n").partition("=")
+                program, _, field = key.partition(".")
+                if text.strip():
+                    language.setdefault(program, {})[field] = text.strip()
+    return texts
+
+
+def write_desktop_entry(program, texts):
+    path = os.path.join(ROOT, "dist", f"{program}.desktop")
+    with open(path, encoding="utf-8") as entry:
+        lines = [line for line in entry.read().splitlines()
+                 if not re.match(r"(%s)\[" % "|".join(DESKTOP_KEYS), line)]
+    out = []
+    for line in lines:
+        out.append(line)
+        key = line.partition("=")[0]
+        if key in DESKTOP_KEYS:
+            for language, programs in sorted(texts.items()):
+                if key in programs.get(program, {}):
+                    out.append(f"{key}[{language}]={programs[program][key]}")
+    with open(path, "w", encoding="utf-8") as entry:
+        entry.write("\n".join(out) + "\n")
+
+
+def translated_parts(fields):
+    """The AppStream texts of one program in one language: (element path, index) -> text."""
+    parts = {}
+    description = [(key, text) for key, text in fields.items() if key.startswith("description.")]
+    paragraphs = [text for key, text in description if not key.startswith("description.li.")]
+    items = [text for key, text in description if key.startswith("description.li.")]
+    for index, text in enumerate(paragraphs):
+        parts[("description/p", index)] = text
+    for index, text in enumerate(items):
+        parts[("description/ul/li", index)] = text
+    captions = [text for key, text in fields.items() if re.fullmatch(r"(screenshot\.)?caption\.\d+", key)]
+    for index, text in enumerate(captions):
+        parts[("screenshots/screenshot/caption", index)] = text
+    releases = [text for key, text in fields.items() if key.startswith("release.")]
+    for index, text in enumerate(releases):
+        parts[("releases/release/description/p", index)] = text
+    for key in ("name", "summary", "developer_name"):
+        source = {"name": "Name"}.get(key, key)
+        if source in fields:
+            parts[(key, 0)] = fields[source]
+    return parts
+
+
+def write_metainfo(program, texts):
+    path = os.path.join(ROOT, "dist", f"example.zorvagon.{program}.metainfo.xml")
+    with open(path, encoding="utf-8") as metainfo:
+        head = metainfo.read().split("<component", 1)[0]  # the declaration and the comment
+    parser = ET.XMLParser(target=ET.TreeBuilder(insert_comments=True))
+    tree = ET.parse(path, parser)
+    component = tree.getroot()
+    lang = "{http://www.w3.org/XML/1998/namespace}lang"
+    for parent in component.iter():
+        for child in [c for c in parent if c.get(lang)]:
+            parent.remove(child)
+    for language, programs in sorted(texts.items(), reverse=True):
+        for (where, index), text in translated_parts(programs.get(program, {})).items():
+            english = [e for e in component.findall(where) if not e.get(lang)]
+            if index >= len(english):
+                continue
+            parent = next(p for p in component.iter() if english[index] in list(p))
+            translated = ET.Element(english[index].tag, {lang: language})
+            translated.text = text
+            translated.tail = english[index].tail
+            parent.insert(list(parent).index(english[index]) + 1, translated)
+    if component.find("translation") is None:
+        translation = ET.Element("translation", {"type": "qt"})
+        translation.text = program
+        component.insert(list(component).index(component.find("launchable")), translation)
+    ET.indent(tree, space="  ")
+    with open(path, "w", encoding="utf-8") as metainfo:
+        metainfo.write(head + ET.tostring(component, encoding="unicode") + "\n")
+
+
+def dist():
+    texts = dist_texts()
+    for program in SOURCES:
+        write_desktop_entry(program, texts)
+        write_metainfo(program, texts)
+
+
 def main(arguments):
-    if not arguments or arguments[0] not in ("update", "check", "pseudo"):
+    if not arguments or arguments[0] not in ("update", "check", "pseudo", "dist"):
         sys.exit(__doc__)
     command, rest = arguments[0], arguments[1:]
+    if command == "dist":
+        dist()
+        return 0
     if command == "update":
         update(rest)
         return 0
