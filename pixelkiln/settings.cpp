@@ -1,6 +1,9 @@
 // The settings kept with QSettings under Quendlex / Zorv Pixelkiln.
 #include "pixelkiln/settings.h"
 
+#include "platform/text.h"
+#include "platform/translation.h"
+
 #include <QFileInfo>
 #include <QSettings>
 #include <optional>
@@ -30,9 +33,11 @@ std::optional<std::string> readValue(const QSettings& settings, const QString& n
 void readSettings(PixelkilnState& state) {
     const QSettings settings = openSettings();
     if (!QFileInfo::exists(settings.fileName()) || settings.status() != QSettings::NoError) {
+        state.curThemeName = utf8FromUtf16(translate("Pixelkiln", "No name"));
         return;
     }
-    state.curThemeName = readValue(settings, QStringLiteral("curThemeName")).value_or("No Name");
+    state.curThemeName = readValue(settings, QStringLiteral("curThemeName"))
+                             .value_or(utf8FromUtf16(translate("Pixelkiln", "No Name")));
     state.curThemeFile = readValue(settings, QStringLiteral("curThemeFile")).value_or("");
 }
 

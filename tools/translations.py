@@ -10,6 +10,9 @@
                                       that file instead; exits 1 on any fault
   translations.py pseudo SOURCE OUT   writes a pseudo-translation of SOURCE: each line 40% longer
                                       and accented, placeholders and line breaks kept
+  translations.py fill LANG UI.TSV    fills every translations/<program>_<LANG>.ts from a table of
+                                      English source TAB translation ("\\n" for a line break);
+                                      tells which texts the table lacks and which lines match none
   translations.py dist                writes the translated names, comments, keywords, summaries
                                       and descriptions of translations/dist_<lang>.txt into the
                                       desktop entries and AppStream files of dist/
@@ -253,10 +256,45 @@ def dist():
         write_metainfo(program, texts)
 
 
+def fill(language, table_path):
+    table = {}
+    with open(table_path, encoding="utf-8") as lines:
+        for line in lines:
+            source, tab, text = line.rstrip("\n").partition("\t")
+            if tab and text.strip():
+                table[source.replace("\\n", "\n")] = text.replace("\\n", "\n")
+    used = set()
+    for program in SOURCES:
+        path = os.path.join(ROOT, "translations", f"{program}_{language}.ts")
+        with open(path, encoding="utf-8") as ts:
+            head = ts.read().split("<TS", 1)[0]  # the declaration and the doctype
+        tree = ET.parse(path)
+        for context in tree.getroot().iter("context"):
+            for message in context.iter("message"):
+                source = message.findtext("source") or ""
+                if source not in table:
+                    print(f"{program}_{language}.ts lacks: {context.findtext('name')}: {source!r}")
+                    continue
+                used.add(source)
+                translation = message.find("translation")
+                translation.attrib.pop("type", None)
+                translation.text = table[source]
+        with open(path, "w", encoding="utf-8") as ts:
+            ts.write(head + ET.tostring(tree.getroot(), encoding="unicode") + "\n")
+    for source in table:
+        if source not in used:
+            print(f"no text of the code: {source!r}")
+
+
 def main(arguments):
-    if not arguments or arguments[0] not in ("update", "check", "pseudo", "dist"):
+    if not arguments or arguments[0] not in ("update", "check", "pseudo", "dist", "fill"):
         sys.exit(__doc__)
     command, rest = arguments[0], arguments[1:]
+    if command == "fill":
+        if len(rest) != 2:
+            sys.exit(__doc__)
+        fill(*rest)
+        return 0
     if command == "dist":
         dist()
         return 0

@@ -10,11 +10,20 @@
 
 namespace {
 
+// A player's name as stored; the name of a default entry in the player's language.
+std::u16string shownName(const HighScoreEntry& entry) {
+    const std::u16string_view name = fieldText(entry.name);
+    if (name == u"No name" && fieldText(entry.password) == kDefaultPassword) {
+        return translate("HighScores", "No name");
+    }
+    return std::u16string(name);
+}
+
 // The place from 1, the name, and on a second line the score.
 std::u16string placeText(int level, int place) {
     return fillIn(translate("HighScores", "%1. %2\n%3"),
                   {utf16FromUtf8(std::to_string(place + 1)),
-                   fieldText(highScores.entries[level][place].name),
+                   shownName(highScores.entries[level][place]),
                    utf16FromUtf8(std::to_string(entryScore(level, place)))});
 }
 
