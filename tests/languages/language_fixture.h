@@ -20,9 +20,15 @@
 #include <string>
 #include <vector>
 
-// English (no translation), the ten languages, and the pseudo-translation: every text 40% longer.
-inline const std::vector<QString> kLanguages = {"en", "de", "fr", "es", "it",    "pt_BR",
-                                                "nl", "pl", "ru", "ja", "zh_CN", "pseudo"};
+// English (no translation) and the ten languages.
+inline const std::vector<QString> kSpokenLanguages = {"en", "de", "fr", "es", "it",   "pt_BR",
+                                                      "nl", "pl", "ru", "ja", "zh_CN"};
+// Those and the pseudo-translation: every text 40% longer.
+inline const std::vector<QString> kLanguages = [] {
+    std::vector<QString> all = kSpokenLanguages;
+    all.push_back(QStringLiteral("pseudo"));
+    return all;
+}();
 
 // Has the program speak a language until the next call.
 inline void speak(const QString& program, const QString& language) {
