@@ -14,6 +14,8 @@ namespace {
 
 // A button's text may reach its frame, one pixel on each side, but not beyond.
 constexpr int kButtonFrame = 1;
+// Boxes that meet in dialog units may overlap by a pixel once each is rounded to pixels.
+constexpr int kRoundingOverlap = 1;
 
 bool isLabel(ControlKind kind) {
     return kind == ControlKind::Label || kind == ControlKind::CentredLabel ||
@@ -123,7 +125,8 @@ int DialogFitting::place(double widthFactor) {
         control.growth = std::max(control.grownBy, needed - control.box.height);
         for (std::size_t above = 0; above < i; ++above) {
             const Control& other = *byTop[above];
-            if (other.box.y + other.box.height <= control.box.y) {
+            if (other.box.y < control.box.y &&
+                other.box.y + other.box.height <= control.box.y + kRoundingOverlap) {
                 shifts[i] = std::max(shifts[i], shifts[above] + other.growth);
             }
         }
