@@ -31,7 +31,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The toolkit loads its Wayland plugin at run time, so no library names it: without it the
 # programs cannot start on a Wayland session that has no X server beside it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-wayland)
-# The help page opens in the desktop's browser through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# The help page opens in the desktop's browser through xdg-open; Qt's standard buttons and file
+# dialogs speak the player's language with Qt's own translations; Japanese and Chinese texts need
+# a font with their glyphs, which fontconfig falls back to.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-noto-cjk")
 
 include(CPack)

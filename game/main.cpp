@@ -1,9 +1,11 @@
-// The game's entry point: the application object, then the game's own start-up and run.
+// The game's entry point: the application object and its language, then the game's start-up.
 #include "game/shell/start_up.h"
+#include "platform/languages.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    installTranslations(QStringLiteral("zorvagon"));
     return mainLoop();
 }

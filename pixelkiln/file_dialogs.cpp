@@ -5,6 +5,7 @@
 #include "platform/bitmap.h"
 #include "platform/regular_file.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 #include <filesystem>
 
@@ -12,7 +13,7 @@ namespace {
 
 FileDialogRequest themeRequest(FileDialogKind kind) {
     const bool open = kind == FileDialogKind::Open;
-    return {kind, u"Theme Files", u"*.zpk", u"ZPK", open, !open};
+    return {kind, translate("Pixelkiln", "Theme Files"), u"*.zpk", u"ZPK", open, !open};
 }
 
 // A chosen path that fits the compiler's 260-byte path buffer.
@@ -48,8 +49,12 @@ bool askThemeToSave(PixelkilnState& state, DialogHost& host) {
 }
 
 void chooseBitmap(PixelkilnState& state, DialogHost& host, int k) {
-    const FileDialogRequest request{
-        FileDialogKind::Open, u"Bitmap Files", u"*.bmp", u"BMP", true, false};
+    const FileDialogRequest request{FileDialogKind::Open,
+                                    translate("Pixelkiln", "Bitmap Files"),
+                                    u"*.bmp",
+                                    u"BMP",
+                                    true,
+                                    false};
     const auto chosen = fittingPath(host.askFileName(request));
     restoreStartDirectory(state);
     if (!chosen || k < 1 || k > kPreviewCount) {

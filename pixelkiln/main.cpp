@@ -1,12 +1,14 @@
 // The theme compiler's entry point: the main dialog on the real desktop.
 #include "pixelkiln/main_dialog.h"
 #include "platform/dialog_qt.h"
+#include "platform/languages.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pixelkiln);
+    installTranslations(QStringLiteral("pixelkiln"));
     QtDialogHost host;
     PixelkilnState state;
     return runPixelkiln(host, state);

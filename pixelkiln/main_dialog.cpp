@@ -7,6 +7,7 @@
 #include "pixelkiln/settings.h"
 #include "pixelkiln/theme_commands.h"
 #include "pixelkiln/working_bitmaps.h"
+#include "platform/translation.h"
 
 #include <system_error>
 
@@ -35,7 +36,8 @@ int choosePreview(int id) {
 } // namespace
 
 void updateTitle(DialogHandle& dialog, const PixelkilnState& state) {
-    dialog.setCaption(u"Zorvagon Pixelkiln v1.0 - " + dialogTextFromNarrow(state.curThemeFile));
+    dialog.setCaption(fillIn(translate("Pixelkiln", "Zorvagon Pixelkiln v1.0 - %1"),
+                             {dialogTextFromNarrow(state.curThemeFile)}));
 }
 
 void invalidatePreviews(DialogHandle& dialog) {

@@ -3,6 +3,8 @@
 #include "pixelkiln/settings.h"
 
 #include "platform/regular_file.h"
+#include "platform/text.h"
+#include "platform/translation.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -50,13 +52,16 @@ void readSettings(PixelkilnState& state) {
     const auto file = usableSettingsFile();
     std::error_code error;
     if (!file || !std::filesystem::exists(std::filesystem::path(file->toStdString()), error)) {
+        state.curThemeName = utf8FromUtf16(translate("Pixelkiln", "No name"));
         return;
     }
     const QSettings settings(*file, QSettings::NativeFormat);
     if (settings.status() != QSettings::NoError) {
+        state.curThemeName = utf8FromUtf16(translate("Pixelkiln", "No name"));
         return;
     }
-    state.curThemeName = readValue(settings, QStringLiteral("curThemeName")).value_or("No Name");
+    state.curThemeName = readValue(settings, QStringLiteral("curThemeName"))
+                             .value_or(utf8FromUtf16(translate("Pixelkiln", "No Name")));
     state.curThemeFile = readValue(settings, QStringLiteral("curThemeFile")).value_or("");
 }
 

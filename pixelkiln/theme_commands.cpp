@@ -6,6 +6,7 @@
 #include "pixelkiln/theme_files.h"
 #include "pixelkiln/working_bitmaps.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -54,7 +55,8 @@ void saveTheme(PixelkilnState& state, DialogHost& host, DialogHandle& dialog) {
     }
     state.curThemeName = narrowFromDialogText(dialog.itemText(PixelkilnId::NameBox));
     if (state.curThemeName.empty()) {
-        host.messageBox({u"You must name your theme first.", u"Save Error"});
+        host.messageBox({translate("Pixelkiln", "You must name your theme first."),
+                         translate("Pixelkiln", "Save Error")});
         invalidatePreviews(dialog);
         return;
     }
@@ -64,7 +66,8 @@ void saveTheme(PixelkilnState& state, DialogHost& host, DialogHandle& dialog) {
     }
     if (!writeThemeFile(std::filesystem::path(state.curThemeFile), state.curThemeName,
                         utf16FromNarrow, sources)) {
-        host.messageBox({u"There was an error saving the theme.", u"Error"});
+        host.messageBox({translate("Pixelkiln", "There was an error saving the theme."),
+                         translate("Pixelkiln", "Error")});
     }
     invalidatePreviews(dialog);
     updateTitle(dialog, state);

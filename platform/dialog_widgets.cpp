@@ -50,16 +50,23 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogProcedure& pr
     : QDialog(owner), procedure_(procedure) {
     setFont(QFont(qText(dialog.fontName), dialog.fontPointSize));
     const DialogBaseUnits units = dialogBaseUnits(font());
-    const PixelBox size = dialogUnitsToPixels({0, 0, dialog.width, dialog.height}, units);
-    setFixedSize(size.width, size.height);
+    fitting_ = DialogFitting(dialogUnitsToPixels({0, 0, dialog.width, dialog.height}, units));
     setWindowTitle(qText(dialog.caption));
     for (const auto& control : dialog.controls) {
         QWidget* widget = makeControl(control);
-        const PixelBox box = dialogUnitsToPixels(control.rect, units);
-        widget->setGeometry(box.x, box.y, box.width, box.height);
+        fitting_.add(widget, control.kind, dialogUnitsToPixels(control.rect, units));
         if (control.id != kNoControlId) {
             controls_[control.id] = widget;
         }
+    }
+    fitting_.fit(*this);
+}
+
+void TemplateDialog::fitTexts() {
+    const QRect before = geometry();
+    fitting_.fit(*this);
+    if (isVisible() && size() != before.size()) {
+        move(before.center() - QPoint(width() / 2, height() / 2));
     }
 }
 
@@ -97,6 +104,7 @@ void TemplateDialog::showEvent(QShowEvent* event) {
     if (!initialised_) {
         initialised_ = true;
         procedure_.initDialog(*this);
+        fitTexts();
     }
 }
 
@@ -156,6 +164,9 @@ void TemplateDialog::setItemText(int id, std::u16string_view text) {
         label->setText(qText(text));
     } else if (auto* button = qobject_cast<QPushButton*>(found->second)) {
         button->setText(qText(text));
+    }
+    if (initialised_) {
+        fitTexts();
     }
 }
 

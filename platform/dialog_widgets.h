@@ -1,6 +1,7 @@
 // The widget of one modal dialog built from its template, and its painted custom controls.
 #pragma once
 
+#include "platform/dialog_fitting.h"
 #include "platform/dialog_handle.h"
 #include "platform/dialog_template.h"
 
@@ -52,7 +53,11 @@ class TemplateDialog : public QDialog, public DialogHandle {
     QListWidget* listBox(int id) const;
     void sendCommand(int id);
 
+    // Lays the dialog out again for its texts, keeping its centre where it was once shown.
+    void fitTexts();
+
     DialogProcedure& procedure_;
+    DialogFitting fitting_{{}};
     std::map<int, QWidget*> controls_;
     int defaultButton_ = kNoControlId;
     bool initialised_ = false;

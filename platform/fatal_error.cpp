@@ -2,6 +2,8 @@
 #include "platform/fatal_error.h"
 
 #include "platform/modal_loops.h"
+#include "platform/qt_text.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,7 +18,7 @@ class MessageBoxDisplay final : public FatalErrorDisplay {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             return;
         const ModalLoopScope modal;
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"),
+        QMessageBox box(QMessageBox::NoIcon, qText(translate("Errors", "Error")),
                         QString::fromUtf16(text.data(), qsizetype(text.size())), QMessageBox::Ok);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         box.exec();

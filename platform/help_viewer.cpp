@@ -1,6 +1,9 @@
 // The help page in the desktop's browser, with the program's own help window as the fall-back.
 #include "platform/help_viewer.h"
 
+#include "platform/qt_text.h"
+#include "platform/translation.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
@@ -17,14 +20,16 @@ void showInOwnWindow(const QString& path) {
     if (!ownWindow) {
         ownWindow = new QTextBrowser;
         ownWindow->setAttribute(Qt::WA_DeleteOnClose);
-        ownWindow->setWindowTitle(QStringLiteral("Zorvagon Help"));
+        ownWindow->setWindowTitle(qText(translate("Help", "Zorvagon Help")));
         ownWindow->setOpenExternalLinks(true);
         ownWindow->resize(560, 640);
     }
     if (QFile::exists(path)) {
         ownWindow->setSource(QUrl::fromLocalFile(path));
     } else {
-        ownWindow->setPlainText(QStringLiteral("The help page could not be found:\n") + path);
+        //: A window of its own: the line break may move.
+        ownWindow->setPlainText(qText(
+            fillIn(translate("Help", "The help page could not be found:\n%1"), {plainText(path)})));
     }
     ownWindow->show();
     ownWindow->raise();

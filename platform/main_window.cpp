@@ -304,15 +304,16 @@ void MainWindow::showAtOpeningSize() {
     const QRect room = where ? where->availableGeometry() : QRect(0, 0, 640, 480);
     const int k =
         openingScale({room.width(), room.height()}, {2 * frame, menuHeight + titleBar + 2 * frame});
-    fitMenuBar(k * designWidth);
+    // Labels too long for the narrowest window widen it; the board stays centred in it.
+    const int width = std::max(k * designWidth, fitMenuBar(k * designWidth));
     menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    resize(k * designWidth, k * designHeight + menuHeight);
+    resize(width, k * designHeight + menuHeight);
     show();
 }
 
-void MainWindow::fitMenuBar(int width) {
+int MainWindow::fitMenuBar(int width) {
     if (!menuBar_ || menuBar_->actions().isEmpty())
-        return;
+        return 0;
     // From the desktop's own look to tighter ones; the last always fits the narrowest window
     // (240 pixels at scale 1), so no button hides behind the overflow arrow.
     static const char* const looks[] = {
@@ -327,8 +328,9 @@ void MainWindow::fitMenuBar(int width) {
             menuBar_->setStyleSheet(sheet);
         menuBar_->resize(width, menuBar_->sizeHint().height());
         if (menuBar_->actionGeometry(last).right() < width)
-            return;
+            return width;
     }
+    return menuBar_->sizeHint().width();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -47,6 +47,9 @@ class MainWindow final : public QWidget, public Window {
     void showAtOpeningSize();
     // k for a screen with this much room, when the window needs `extra` beyond its client area.
     static int openingScale(PixelSize available, PixelSize extra);
+    // Tightens the menu bar's look until all of its buttons fit this width; gives the width, or
+    // the larger one that longer labels need in the tightest look.
+    int fitMenuBar(int width);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -58,8 +61,6 @@ class MainWindow final : public QWidget, public Window {
     friend class ClientArea;
 
     void paintClient(QPainter& painter);
-    // Tightens the menu bar's look until all of its buttons fit this width.
-    void fitMenuBar(int width);
     void sendDestroy();
     void deliverFrame();
 

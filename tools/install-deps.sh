@@ -8,7 +8,9 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core
+    qt6-l10n-tools python3
+    # Qt's own texts in the players' languages, and the glyphs of Japanese and Chinese.
+    qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk
     clang libclang-rt-14-dev libfuzzer-14-dev
     desktop-file-utils appstream
     weston qt6-wayland

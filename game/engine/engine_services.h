@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <string_view>
 
 struct EngineState;
@@ -22,6 +24,11 @@ class EngineServices {
     virtual void resumeGame() = 0;
     // A message box with an OK button only, no owner, shown with the game paused.
     virtual void showMessageBox(std::u16string_view text, std::u16string_view caption) = 0;
+    // One of the engine's English texts (ASCII) in the player's language; the shell translates
+    // it in its context, a stand-in keeps the English.
+    virtual std::u16string translate(const char* /*context*/, const char* source) {
+        return {source, source + std::strlen(source)};
+    }
 
     // Is the score above the tenth entry of the level's table?
     virtual bool isHighScore(int level, std::int32_t score) = 0;

@@ -16,15 +16,26 @@ std::u16string_view passwordText(const EngineState& state) {
     return {state.lastPassword, length};
 }
 
+// The format with every %1 replaced by the password.
+std::u16string withPassword(std::u16string format, std::u16string_view password) {
+    for (std::size_t at = format.find(u"%1"); at != std::u16string::npos;
+         at = format.find(u"%1", at + password.size())) {
+        format.replace(at, 2, password);
+    }
+    return format;
+}
+
 void enterHighScore(EngineState& state, EngineServices& services) {
     services.pauseGame();
     services.newHighScoreDialog(state);
     services.highScoresDialog(state.level);
     if (state.passwordMade) {
-        std::u16string text = u"Your password is: ";
-        text += passwordText(state);
-        text += u"\nClick on your name in the high scores at any time to see the password again.";
-        services.showMessageBox(text, u"On-Line Password");
+        //: A message box: the line break may move.
+        const std::u16string format = services.translate(
+            "GameOver", "Your password is: %1\nClick on your name in the high scores at any time "
+                        "to see the password again.");
+        services.showMessageBox(withPassword(format, passwordText(state)),
+                                services.translate("GameOver", "On-Line Password"));
     }
     services.resumeGame();
 }
@@ -35,9 +46,10 @@ void gameOver(EngineState& state, int reason) {
     EngineServices& services = servicesOf(state);
     services.pauseGame();
     if (!state.demoMode) {
-        services.showMessageBox(reason == TimeIsUp ? u"Time is up.  Game over."
-                                                   : u"No moves left.  Game over.",
-                                u"Game Over");
+        services.showMessageBox(reason == TimeIsUp
+                                    ? services.translate("GameOver", "Time is up.  Game over.")
+                                    : services.translate("GameOver", "No moves left.  Game over."),
+                                services.translate("GameOver", "Game Over"));
         if (services.isHighScore(state.level, state.score)) {
             enterHighScore(state, services);
         }

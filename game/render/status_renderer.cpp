@@ -3,6 +3,7 @@
 
 #include "game/render/kept_parts.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <map>
@@ -15,8 +16,8 @@ namespace {
 constexpr Colour kTurnScoreBlue = rgbColour(0, 0, 250);
 constexpr Colour kHalo = rgbColour(250, 250, 250);
 
-std::u16string numbered(const char* label, std::int32_t value) {
-    return utf16FromUtf8(label + std::to_string(value));
+std::u16string numbered(std::u16string_view format, std::int32_t value) {
+    return fillIn(format, {utf16FromUtf8(std::to_string(value))});
 }
 
 PixelRect effectRect(const Scale& scale, int column, int row) {
@@ -112,7 +113,7 @@ int timeBarEdge(std::uint32_t timeLeftMs, double scaleX) {
 
 std::u16string popupText(std::int32_t points) {
     if (points >= 0) {
-        return numbered("", points);
+        return utf16FromUtf8(std::to_string(points));
     }
     return utf16FromUtf8("-" + std::to_string(-std::int64_t(points)));
 }
@@ -151,17 +152,18 @@ void drawStatusLine(Surface& target, const Scale& scale, const EngineState& stat
     look.fontPixels = std::max(1, int(11 * scale.y));
     constexpr unsigned bottom = TextAlign::Bottom;
     if (state.demoMode) {
-        look.texts.push_back(
-            {u"demo mode - game->new to start", TextAlign::Centre | bottom, blackColour});
+        look.texts.push_back({translate("StatusLine", "demo mode - game->new to start"),
+                              TextAlign::Centre | bottom, blackColour});
     } else if (!options.showTurnScore) {
-        look.texts.push_back(
-            {numbered("Score: ", state.score), TextAlign::Centre | bottom, blackColour});
+        look.texts.push_back({numbered(translate("StatusLine", "Score: %1"), state.score),
+                              TextAlign::Centre | bottom, blackColour});
     } else {
-        look.texts.push_back(
-            {numbered("Score: ", state.score), TextAlign::Left | bottom, blackColour});
+        look.texts.push_back({numbered(translate("StatusLine", "Score: %1"), state.score),
+                              TextAlign::Left | bottom, blackColour});
         if (state.turnScoreVisible && state.turnScore != 0) {
-            look.texts.push_back({numbered("This Turn: ", state.turnScore),
-                                  TextAlign::Right | bottom, kTurnScoreBlue});
+            look.texts.push_back(
+                {numbered(translate("StatusLine", "This Turn: %1"), state.turnScore),
+                 TextAlign::Right | bottom, kTurnScoreBlue});
         }
     }
     target.setFontPixelSize(look.fontPixels);

@@ -5,6 +5,7 @@
 #include "game/scores/score_dialogs.h"
 #include "platform/dialog_host.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 #include <string>
 
@@ -26,12 +27,10 @@ std::u16string storedPassword(std::u16string_view typed, PasswordContent& conten
 }
 
 std::u16string notGoodEnoughText(const PasswordContent& content) {
-    std::u16string text = u"The password is valid.  Unfortunately, your score of ";
-    text += utf16FromUtf8(std::to_string(content.score));
-    text += u" on the ";
-    text += levelName(content.level);
-    text += u" difficulty level is not a high score on this machine.";
-    return text;
+    return fillIn(translate("AddScore", "The password is valid.  Unfortunately, your score of %1 "
+                                        "on the %2 difficulty level is not a high score on this "
+                                        "machine."),
+                  {utf16FromUtf8(std::to_string(content.score)), levelWord(content.level)});
 }
 
 class AddScoreProcedure final : public DialogProcedure {
@@ -56,13 +55,13 @@ class AddScoreProcedure final : public DialogProcedure {
         PasswordContent content;
         const std::u16string password = storedPassword(typed, content);
         if (password.empty() || levelName(content.level).empty()) {
-            dialog.messageBox(u"This is not a valid password.  Try again.", u"Password Error",
-                              MessageButtons::Ok);
+            dialog.messageBox(translate("AddScore", "This is not a valid password.  Try again."),
+                              translate("AddScore", "Password Error"), MessageButtons::Ok);
             return true;
         }
         if (!isHighScore(content.level, content.score)) {
-            dialog.messageBox(notGoodEnoughText(content), u"Not Good Enough :)",
-                              MessageButtons::Ok);
+            dialog.messageBox(notGoodEnoughText(content),
+                              translate("AddScore", "Not Good Enough :)"), MessageButtons::Ok);
             dialog.endDialog(0);
             return true;
         }

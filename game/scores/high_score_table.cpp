@@ -6,6 +6,7 @@
 #include "game/scores/score_services.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 
@@ -78,23 +79,26 @@ void loadHighScores(std::u16string_view filePath) {
     } else if (file.bytes.size() >= kLegacyScoreFileBytes) {
         convertLegacyFile(file.bytes);
     } else {
-        messageBoxService().showMessageBox(u"bad size", u"H");
+        messageBoxService().showMessageBox(translate("HighScoreFile", "bad size"),
+                                           translate("HighScoreFile", "H"));
         resetHighScores();
     }
 }
 
 void saveHighScores() {
     if (!writeTable()) {
-        messageBoxService().showMessageBox(u"Could not save high score file.",
-                                           u"File System Error");
+        messageBoxService().showMessageBox(
+            translate("HighScoreFile", "Could not save high score file."),
+            translate("HighScoreFile", "File System Error"));
     }
 }
 
 void resetHighScores() {
     fillWithDefaultEntries();
     if (!writeTable()) {
-        messageBoxService().showMessageBox(u"There is an error in the high score file.",
-                                           u"Fatal Error");
+        messageBoxService().showMessageBox(
+            translate("HighScoreFile", "There is an error in the high score file."),
+            translate("HighScoreFile", "Fatal Error"));
         programEndService().endProgram(0);
     }
 }

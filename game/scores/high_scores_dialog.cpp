@@ -4,18 +4,27 @@
 #include "game/scores/score_dialogs.h"
 #include "platform/dialog_host.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 #include <string>
 
 namespace {
 
-// "%i. %s\n%u": the place from 1, the name, and on a second line the score.
+// A player's name as stored; the name of a default entry in the player's language.
+std::u16string shownName(const HighScoreEntry& entry) {
+    const std::u16string_view name = fieldText(entry.name);
+    if (name == u"No name" && fieldText(entry.password) == kDefaultPassword) {
+        return translate("HighScores", "No name");
+    }
+    return std::u16string(name);
+}
+
+// The place from 1, the name, and on a second line the score.
 std::u16string placeText(int level, int place) {
-    std::u16string text = utf16FromUtf8(std::to_string(place + 1) + ". ");
-    text += fieldText(highScores.entries[level][place].name);
-    text += u'\n';
-    text += utf16FromUtf8(std::to_string(entryScore(level, place)));
-    return text;
+    return fillIn(translate("HighScores", "%1. %2\n%3"),
+                  {utf16FromUtf8(std::to_string(place + 1)),
+                   shownName(highScores.entries[level][place]),
+                   utf16FromUtf8(std::to_string(entryScore(level, place)))});
 }
 
 class HighScoresProcedure final : public DialogProcedure {
@@ -31,9 +40,10 @@ class HighScoresProcedure final : public DialogProcedure {
         } else if (id >= kShowEasyButton && id <= kShowExpertButton) {
             show(dialog, id - kShowEasyButton);
         } else if (id >= kFirstPlaceButton && id < kFirstPlaceButton + kScorePlaces) {
-            const std::u16string text = u"The password for this score is: " +
-                                        entryPassword(shownLevel_, id - kFirstPlaceButton);
-            dialog.messageBox(text, u"Password", MessageButtons::Ok);
+            const std::u16string text =
+                fillIn(translate("HighScores", "The password for this score is: %1"),
+                       {entryPassword(shownLevel_, id - kFirstPlaceButton)});
+            dialog.messageBox(text, translate("HighScores", "Password"), MessageButtons::Ok);
         } else if (id == kAddScoreButton) {
             const int added = addScoreDialog(dialogs_);
             if (added >= 1 && added <= kScoreLevels) {
@@ -51,7 +61,7 @@ class HighScoresProcedure final : public DialogProcedure {
             level = 0;
         }
         shownLevel_ = level;
-        dialog.setItemText(kShownLevelLabel, levelName(level));
+        dialog.setItemText(kShownLevelLabel, levelWord(level));
         for (int place = 0; place < kScorePlaces; ++place) {
             dialog.setItemText(kFirstPlaceButton + place, placeText(level, place));
         }
@@ -62,6 +72,19 @@ class HighScoresProcedure final : public DialogProcedure {
 };
 
 } // namespace
+
+std::u16string levelWord(int level) {
+    switch (level) {
+    case 0:
+        return translate("Levels", "Easy");
+    case 1:
+        return translate("Levels", "Normal");
+    case 2:
+        return translate("Levels", "Expert");
+    default:
+        return {};
+    }
+}
 
 std::u16string_view levelName(int level) {
     switch (level) {

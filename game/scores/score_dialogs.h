@@ -31,3 +31,5 @@ DialogTemplate addScoreTemplate();
 
 // "Easy", "Normal" or "Expert"; empty for any other number.
 std::u16string_view levelName(int level);
+// The same in the player's language.
+std::u16string levelWord(int level);

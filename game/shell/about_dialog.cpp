@@ -3,21 +3,24 @@
 
 #include "platform/dialog_box.h"
 #include "platform/dialog_host.h"
+#include "platform/translation.h"
 
 DialogTemplate aboutTemplate() {
-    DialogTemplate dialog{kAboutDialogId, u"About Zorvagon", u"System", 8, 160, 110, {}};
+    DialogTemplate dialog{
+        kAboutDialogId, translate("About", "About Zorvagon"), u"System", 8, 160, 110, {}};
     auto add = [&dialog](int id, ControlKind kind, std::u16string text, DialogRect rect) {
         dialog.controls.push_back({id, kind, std::move(text), rect, {}});
     };
     add(kNoControlId, ControlKind::Icon, u":/icons/zorvagon-32.png", {7, 7, 21, 20});
-    add(kNoControlId, ControlKind::Label, u"Zorvagon V 1.5", {36, 12, 117, 10});
-    add(kNoControlId, ControlKind::CentredLabel, u"Written by the Zorvagon developers",
-        {7, 34, 126, 10});
+    add(kNoControlId, ControlKind::Label, translate("About", "Zorvagon V 1.5"), {36, 12, 117, 10});
     add(kNoControlId, ControlKind::CentredLabel,
-        u"Questions and ideas are welcome:\nhelp@zorvagon.example", {7, 47, 146, 20});
-    add(kNoControlId, ControlKind::CentredLabel, u"All sound effects are in the public domain",
-        {7, 71, 146, 10});
-    add(kDialogOk, ControlKind::DefaultButton, u"OK", {60, 90, 40, 13});
+        translate("About", "Written by the Zorvagon developers"), {7, 34, 126, 10});
+    add(kNoControlId, ControlKind::CentredLabel,
+        translate("About", "Questions and ideas are welcome:\nhelp@zorvagon.example"),
+        {7, 47, 146, 20});
+    add(kNoControlId, ControlKind::CentredLabel,
+        translate("About", "All sound effects are in the public domain"), {7, 71, 146, 10});
+    add(kDialogOk, ControlKind::DefaultButton, translate("About", "OK"), {60, 90, 40, 13});
     return dialog;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/dialog_host.h"
 #include "platform/modal_loops.h"
 #include "platform/tick_count.h"
+#include "platform/translation.h"
 #include "platform/window.h"
 
 #include <algorithm>
@@ -86,7 +87,7 @@ int showMessageBox(std::u16string_view text, std::u16string_view caption, Messag
 
 void showFatalError(std::u16string_view text) {
     pauseGame();
-    showMessageBox(text, u"Error");
+    showMessageBox(text, translate("Errors", "Error"));
 }
 
 bool boardInputRefused() {

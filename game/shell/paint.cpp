@@ -9,6 +9,7 @@
 #include "game/shell/preferences.h"
 #include "game/shell/shell_state.h"
 #include "platform/fatal_error.h"
+#include "platform/translation.h"
 #include "platform/window.h"
 
 namespace {
@@ -24,7 +25,7 @@ Surface* drawIntoBuffer(PixelSize client) {
     }
     Surface* buffer = backBuffer.forClient(client.width, client.height);
     if (!buffer) {
-        fatalError(u"no bmpDC");
+        fatalError(translate("Errors", "no bmpDC"));
     }
     // A fresh buffer is white: every cell must be drawn into it, or a paint while paused (a
     // menu open, a dialog up) would show a board of blank squares.

@@ -9,6 +9,7 @@
 #include "game/shell/shell_state.h"
 #include "game/shell/sounds.h"
 #include "platform/random.h"
+#include "platform/translation.h"
 
 int ShellServices::randomValue() {
     return nextRandom();
@@ -31,6 +32,10 @@ void ShellServices::resumeGame() {
 
 void ShellServices::showMessageBox(std::u16string_view text, std::u16string_view caption) {
     ::showMessageBox(text, caption);
+}
+
+std::u16string ShellServices::translate(const char* context, const char* source) {
+    return ::translate(context, source);
 }
 
 bool ShellServices::isHighScore(int level, std::int32_t score) {

@@ -14,6 +14,7 @@ class ShellServices final : public EngineServices {
     void pauseGame() override;
     void resumeGame() override;
     void showMessageBox(std::u16string_view text, std::u16string_view caption) override;
+    std::u16string translate(const char* context, const char* source) override;
     bool isHighScore(int level, std::int32_t score) override;
     void newHighScoreDialog(EngineState& state) override;
     void highScoresDialog(int level) override;

@@ -9,6 +9,7 @@
 #include "game/shell/about_dialog.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/game_menus.h"
+#include "game/shell/help_page.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/kept_game.h"
 #include "game/shell/keyboard_play.h"
@@ -21,6 +22,7 @@
 #include "platform/device_root.h"
 #include "platform/dialog_host.h"
 #include "platform/random.h"
+#include "platform/translation.h"
 #include "platform/window.h"
 
 namespace {
@@ -71,7 +73,7 @@ template <typename Show> void withGamePaused(Show show) {
 
 void showHelp() {
     withGamePaused([](DialogHost& dialogs) {
-        if (const auto path = nativePath(installPath(u"zorv help.htm"))) {
+        if (const auto path = nativePath(helpPagePath())) {
             dialogs.showHelp(path->u16string());
         }
     });
@@ -120,7 +122,8 @@ bool handleCommand(Window& window, int id) {
         window.close();
     } else if (id == kCommandPause) {
         pauseGame();
-        showMessageBox(u"Paused... Press OK to continue", u"Pause");
+        showMessageBox(translate("Pause", "Paused... Press OK to continue"),
+                       translate("Pause", "Pause"));
         resumeGame();
     } else if (id == kCommandSounds) {
         checkMenuItem(kMenuOptions, id, toggleSound() != 0);

@@ -3,6 +3,7 @@
 
 #include "game/resources/game_resources.h"
 #include "platform/fatal_error.h"
+#include "platform/translation.h"
 
 #include <string>
 
@@ -13,6 +14,7 @@ std::optional<Bitmap> loadOwnBitmap(int resourceId) {
 
 void ownBitmapMissing(int resourceId) {
     const std::u16string id = QString::number(resourceId).toStdU16String();
-    fatalError(u"The game's own bitmap " + id +
-               u" could not be loaded. Please reinstall the game.");
+    fatalError(fillIn(translate("Errors", "The game's own bitmap %1 could not be loaded. Please "
+                                          "reinstall the game."),
+                      {id}));
 }

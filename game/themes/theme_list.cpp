@@ -3,6 +3,7 @@
 
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 #include "theme_format/byte_stream.h"
 #include "theme_format/theme_file.h"
 
@@ -98,7 +99,7 @@ std::u16string themeListText(const ThemeListEntry& entry) {
     if (entry.inThemesFolder) {
         return fitted(std::u16string(name));
     }
-    std::u16string text = entry.alreadyInstalled ? u"UPDATED - " : u"NEW - ";
-    text += name;
-    return fitted(std::move(text));
+    return fitted(fillIn(entry.alreadyInstalled ? translate("ThemeList", "UPDATED - %1")
+                                                : translate("ThemeList", "NEW - %1"),
+                         {name}));
 }

@@ -4,6 +4,7 @@
 #include "game/themes/theme_list.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -27,18 +28,26 @@ void installTheme(std::u16string_view fileName) {
 } // namespace
 
 DialogTemplate themeListDialogTemplate() {
-    DialogTemplate dialog{
-        kThemeListDialogId, u"Load Zorv Theme", u"MS Sans Serif", 8, 160, 183, {}};
+    DialogTemplate dialog{kThemeListDialogId,
+                          translate("ThemeList", "Load Zorv Theme"),
+                          u"MS Sans Serif",
+                          8,
+                          160,
+                          183,
+                          {}};
     dialog.controls.push_back({kThemeListBoxId, ControlKind::ListBox, u"", {7, 7, 146, 150}, {}});
-    dialog.controls.push_back(
-        {kDialogOk, ControlKind::DefaultButton, u"OK", {55, 162, 50, 14}, {}});
+    dialog.controls.push_back({kDialogOk,
+                               ControlKind::DefaultButton,
+                               translate("ThemeList", "OK"),
+                               {55, 162, 50, 14},
+                               {}});
     return dialog;
 }
 
 void ThemeListDialog::initDialog(DialogHandle& dialog) {
     freeThemeList();
     scanThemes();
-    dialog.addListItem(kThemeListBoxId, u"The Zorv (Default)");
+    dialog.addListItem(kThemeListBoxId, translate("ThemeList", "The Zorv (Default)"));
     for (const ThemeListEntry& entry : themeList) {
         dialog.addListItem(kThemeListBoxId, themeListText(entry));
     }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks that desktops find everything they need:
 # the programs, valid desktop entries naming them and their icons, every hicolor icon at its
-# size, valid AppStream metadata and manual pages, the licence and the changelog.
+# size, valid AppStream metadata and manual pages, the licence and the changelog, and the
+# programs' names and descriptions in every language they speak.
 set -uo pipefail
 cmake=$1
 build=$2
+sources=$(cd "$(dirname "$0")/../.." && pwd)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 failures=0
@@ -51,9 +53,23 @@ for program in zorvagon pixelkiln; do
         desktop-file-validate "$entry" || fail "desktop-file-validate $entry"
     fi
     if command -v appstreamcli >/dev/null && [ -f "$metainfo" ]; then
-        appstreamcli validate --no-net --no-color "$metainfo" >/dev/null ||
-            fail "appstreamcli validate $metainfo"
+        appstreamcli validate --pedantic --no-net --no-color "$metainfo" >/dev/null ||
+            fail "appstreamcli validate --pedantic $metainfo"
     fi
+    # Every language the program speaks names and describes it in the menus and software centres.
+    grep -q "<translation type=\"qt\">$program</translation>" "$metainfo" ||
+        fail "$metainfo names no Qt translation"
+    for ts in "$sources"/translations/"${program}"_*.ts; do
+        language=$(basename "$ts" .ts)
+        language=${language#"${program}"_}
+        for key in Name GenericName Comment Keywords; do
+            grep -q "^$key\[$language\]=." "$entry" || fail "$entry has no $key[$language]"
+        done
+        for element in name summary p; do
+            grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
+                fail "$metainfo has no $element in $language"
+        done
+    done
 done
 
 grep -q '^Categories=Game;LogicGame;$' "$share/applications/zorvagon.desktop" || fail "game categories"
