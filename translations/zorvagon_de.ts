@@ -5,86 +5,87 @@
     <name>About</name>
     <message>
         <source>About Zorvagon</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Zorvagon</translation>
     </message>
     <message>
         <source>Zorvagon V 1.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvagon V 1.5</translation>
     </message>
     <message>
         <source>Written by the Zorvagon developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Von den Zorvagon-Entwicklern</translation>
     </message>
     <message>
         <source>Questions and ideas are welcome:
 help@zorvagon.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen und Ideen sind willkommen:
+help@zorvagon.example</translation>
     </message>
     <message>
         <source>All sound effects are in the public domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Soundeffekte sind gemeinfrei</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AddScore</name>
     <message>
         <source>The password is valid.  Unfortunately, your score of %1 on the %2 difficulty level is not a high score on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist gültig. Leider ist deine Punktzahl von %1 in der Schwierigkeitsstufe %2 auf diesem Gerät kein Highscore.</translation>
     </message>
     <message>
         <source>This is not a valid password.  Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein gültiges Passwort. Versuch es noch einmal.</translation>
     </message>
     <message>
         <source>Password Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwortfehler</translation>
     </message>
     <message>
         <source>Not Good Enough :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gut genug :)</translation>
     </message>
     <message>
         <source>Add High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Highscore hinzufügen</translation>
     </message>
     <message>
         <source>Got a really good score?  Give it to your friends to try and beat!  Just tell them to enter your name and the password for your score below to add a new score to the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig gute Punktzahl? Fordere deine Freunde heraus! Sie geben unten einfach deinen Namen und das Passwort deiner Punktzahl ein, um sie in die Highscore-Liste einzutragen!</translation>
     </message>
     <message>
         <source>Enter name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name eingeben:</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>no bmpDC</source>
-        <translation type="unfinished"></translation>
+        <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
-        <translation type="unfinished"></translation>
+        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <translation>Die spieleigene Bitmap %1 konnte nicht geladen werden. Bitte installiere das Spiel neu.</translation>
     </message>
 </context>
 <context>
@@ -93,63 +94,65 @@ help@zorvagon.example</source>
         <source>Your password is: %1
 Click on your name in the high scores at any time to see the password again.</source>
         <extracomment>A message box: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Passwort lautet: %1
+Klicke jederzeit in den Highscores auf deinen Namen, um das Passwort wieder anzuzeigen.</translation>
     </message>
     <message>
         <source>On-Line Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Passwort</translation>
     </message>
     <message>
         <source>Time is up.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ist um. Spiel vorbei.</translation>
     </message>
     <message>
         <source>No moves left.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Züge mehr möglich. Spiel vorbei.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Zorvagon Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvagon-Hilfe</translation>
     </message>
     <message>
         <source>The help page could not be found:
 %1</source>
         <extracomment>A window of its own: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite konnte nicht gefunden werden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>bad size</source>
-        <translation type="unfinished"></translation>
+        <translation>bad size</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>Could not save high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Highscore-Datei konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>File System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisystemfehler</translation>
     </message>
     <message>
         <source>There is an error in the high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Highscore-Datei enthält einen Fehler.</translation>
     </message>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Fehler</translation>
     </message>
 </context>
 <context>
@@ -157,220 +160,221 @@ Click on your name in the high scores at any time to see the password again.</so
     <message>
         <source>%1. %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2
+%3</translation>
     </message>
     <message>
         <source>The password for this score is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort für diese Punktzahl lautet: %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Add Score...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Levels</name>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experte</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Highscores...</translation>
     </message>
     <message>
         <source>Load Theme...</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema laden...</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps</translation>
     </message>
     <message>
-        <source>Show &apos;This Turn&apos; Score</source>
-        <translation type="unfinished"></translation>
+        <source>Show 'This Turn' Score</source>
+        <translation>Punktzahl „Dieser Zug“ zeigen</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenzeffekte</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneller</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>New High Score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Highscore!</translation>
     </message>
     <message>
-        <source>You&apos;ve got a new high score!  Enter your name:</source>
-        <translation type="unfinished"></translation>
+        <source>You've got a new high score!  Enter your name:</source>
+        <translation>Du hast einen neuen Highscore! Gib deinen Namen ein:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Pause</name>
     <message>
         <source>Paused... Press OK to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausiert ... Drücke OK, um weiterzuspielen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>demo mode - game-&gt;new to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Demomodus - Spiel-&gt;Neu zum Starten</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktzahl: %1</translation>
     </message>
     <message>
         <source>This Turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zug: %1</translation>
     </message>
 </context>
 <context>
     <name>ThemeList</name>
     <message>
         <source>UPDATED - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AKTUALISIERT - %1</translation>
     </message>
     <message>
         <source>NEW - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NEU - %1</translation>
     </message>
     <message>
         <source>Load Zorv Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorv-Thema laden</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Zorv (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zorv (Standard)</translation>
     </message>
 </context>
 </TS>

@@ -5,86 +5,87 @@
     <name>About</name>
     <message>
         <source>About Zorvagon</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Zorvagon</translation>
     </message>
     <message>
         <source>Zorvagon V 1.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvagon V 1.5</translation>
     </message>
     <message>
         <source>Written by the Zorvagon developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit par les développeurs de Zorvagon</translation>
     </message>
     <message>
         <source>Questions and ideas are welcome:
 help@zorvagon.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos questions et idées sont les bienvenues :
+help@zorvagon.example</translation>
     </message>
     <message>
         <source>All sound effects are in the public domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les bruitages sont du domaine public</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AddScore</name>
     <message>
         <source>The password is valid.  Unfortunately, your score of %1 on the %2 difficulty level is not a high score on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe est valide. Malheureusement, votre score de %1 au niveau de difficulté %2 ne fait pas partie des meilleurs scores de cette machine.</translation>
     </message>
     <message>
         <source>This is not a valid password.  Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mot de passe n'est pas valide. Réessayez.</translation>
     </message>
     <message>
         <source>Password Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de mot de passe</translation>
     </message>
     <message>
         <source>Not Good Enough :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez bon :)</translation>
     </message>
     <message>
         <source>Add High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un meilleur score</translation>
     </message>
     <message>
         <source>Got a really good score?  Give it to your friends to try and beat!  Just tell them to enter your name and the password for your score below to add a new score to the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez un très bon score ? Défiez vos amis de le battre ! Dites-leur simplement d'entrer ci-dessous votre nom et le mot de passe de votre score pour l'ajouter à leurs meilleurs scores !</translation>
     </message>
     <message>
         <source>Enter name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le nom :</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le mot de passe :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>no bmpDC</source>
-        <translation type="unfinished"></translation>
+        <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
-        <translation type="unfinished"></translation>
+        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <translation>Impossible de charger le bitmap %1 du jeu. Veuillez réinstaller le jeu.</translation>
     </message>
 </context>
 <context>
@@ -93,63 +94,65 @@ help@zorvagon.example</source>
         <source>Your password is: %1
 Click on your name in the high scores at any time to see the password again.</source>
         <extracomment>A message box: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre mot de passe est : %1
+Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mot de passe.</translation>
     </message>
     <message>
         <source>On-Line Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe en ligne</translation>
     </message>
     <message>
         <source>Time is up.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé. Partie terminée.</translation>
     </message>
     <message>
         <source>No moves left.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun coup possible. Partie terminée.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Zorvagon Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Zorvagon</translation>
     </message>
     <message>
         <source>The help page could not be found:
 %1</source>
         <extracomment>A window of its own: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La page d'aide est introuvable :
+%1</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>bad size</source>
-        <translation type="unfinished"></translation>
+        <translation>bad size</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>Could not save high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le fichier des meilleurs scores.</translation>
     </message>
     <message>
         <source>File System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du système de fichiers</translation>
     </message>
     <message>
         <source>There is an error in the high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des meilleurs scores contient une erreur.</translation>
     </message>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale</translation>
     </message>
 </context>
 <context>
@@ -157,220 +160,221 @@ Click on your name in the high scores at any time to see the password again.</so
     <message>
         <source>%1. %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2
+%3</translation>
     </message>
     <message>
         <source>The password for this score is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe de ce score est : %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogue</translation>
     </message>
     <message>
         <source>Add Score...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Levels</name>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores...</translation>
     </message>
     <message>
         <source>Load Theme...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un thème...</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices</translation>
     </message>
     <message>
-        <source>Show &apos;This Turn&apos; Score</source>
-        <translation type="unfinished"></translation>
+        <source>Show 'This Turn' Score</source>
+        <translation>Afficher le score « Ce tour »</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets de transparence</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rapide</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Instantané</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>New High Score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau meilleur score !</translation>
     </message>
     <message>
-        <source>You&apos;ve got a new high score!  Enter your name:</source>
-        <translation type="unfinished"></translation>
+        <source>You've got a new high score!  Enter your name:</source>
+        <translation>Vous avez un nouveau meilleur score ! Entrez votre nom :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Pause</name>
     <message>
         <source>Paused... Press OK to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause... Appuyez sur OK pour continuer</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>demo mode - game-&gt;new to start</source>
-        <translation type="unfinished"></translation>
+        <translation>démo - jeu-&gt;nouvelle partie pour jouer</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score : %1</translation>
     </message>
     <message>
         <source>This Turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce tour : %1</translation>
     </message>
 </context>
 <context>
     <name>ThemeList</name>
     <message>
         <source>UPDATED - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MIS À JOUR - %1</translation>
     </message>
     <message>
         <source>NEW - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NOUVEAU - %1</translation>
     </message>
     <message>
         <source>Load Zorv Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un thème Zorv</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Zorv (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorv (par défaut)</translation>
     </message>
 </context>
 </TS>

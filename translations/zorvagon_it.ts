@@ -5,86 +5,87 @@
     <name>About</name>
     <message>
         <source>About Zorvagon</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Zorvagon</translation>
     </message>
     <message>
         <source>Zorvagon V 1.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvagon V 1.5</translation>
     </message>
     <message>
         <source>Written by the Zorvagon developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto dagli sviluppatori di Zorvagon</translation>
     </message>
     <message>
         <source>Questions and ideas are welcome:
 help@zorvagon.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Domande e idee sono le benvenute:
+help@zorvagon.example</translation>
     </message>
     <message>
         <source>All sound effects are in the public domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli effetti sonori sono di pubblico dominio</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AddScore</name>
     <message>
         <source>The password is valid.  Unfortunately, your score of %1 on the %2 difficulty level is not a high score on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password è valida. Purtroppo il tuo punteggio di %1 al livello di difficoltà %2 non è un record su questo computer.</translation>
     </message>
     <message>
         <source>This is not a valid password.  Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa password non è valida. Riprova.</translation>
     </message>
     <message>
         <source>Password Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella password</translation>
     </message>
     <message>
         <source>Not Good Enough :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non basta :)</translation>
     </message>
     <message>
         <source>Add High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi record</translation>
     </message>
     <message>
         <source>Got a really good score?  Give it to your friends to try and beat!  Just tell them to enter your name and the password for your score below to add a new score to the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai un punteggio davvero alto? Sfida i tuoi amici a batterlo! Di' loro di inserire qui sotto il tuo nome e la password del tuo punteggio per aggiungerlo alla lista dei record!</translation>
     </message>
     <message>
         <source>Enter name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome:</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la password:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>no bmpDC</source>
-        <translation type="unfinished"></translation>
+        <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
-        <translation type="unfinished"></translation>
+        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <translation>Impossibile caricare la bitmap %1 del gioco. Reinstalla il gioco.</translation>
     </message>
 </context>
 <context>
@@ -93,63 +94,65 @@ help@zorvagon.example</source>
         <source>Your password is: %1
 Click on your name in the high scores at any time to see the password again.</source>
         <extracomment>A message box: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tua password è: %1
+Puoi rivederla in qualsiasi momento facendo clic sul tuo nome nei record.</translation>
     </message>
     <message>
         <source>On-Line Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password online</translation>
     </message>
     <message>
         <source>Time is up.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto. Partita finita.</translation>
     </message>
     <message>
         <source>No moves left.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna mossa possibile. Partita finita.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Zorvagon Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Zorvagon</translation>
     </message>
     <message>
         <source>The help page could not be found:
 %1</source>
         <extracomment>A window of its own: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare la pagina della guida:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>bad size</source>
-        <translation type="unfinished"></translation>
+        <translation>bad size</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>Could not save high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file dei record.</translation>
     </message>
     <message>
         <source>File System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del file system</translation>
     </message>
     <message>
         <source>There is an error in the high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei record contiene un errore.</translation>
     </message>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore fatale</translation>
     </message>
 </context>
 <context>
@@ -157,220 +160,221 @@ Click on your name in the high scores at any time to see the password again.</so
     <message>
         <source>%1. %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2
+%3</translation>
     </message>
     <message>
         <source>The password for this score is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La password di questo punteggio è: %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogo</translation>
     </message>
     <message>
         <source>Add Score...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Levels</name>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperto</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Record...</translation>
     </message>
     <message>
         <source>Load Theme...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica tema...</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoni</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimenti</translation>
     </message>
     <message>
-        <source>Show &apos;This Turn&apos; Score</source>
-        <translation type="unfinished"></translation>
+        <source>Show 'This Turn' Score</source>
+        <translation>Mostra punteggio del turno</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti di trasparenza</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grigio</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloce</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Più veloce</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Istantanea</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>New High Score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo record!</translation>
     </message>
     <message>
-        <source>You&apos;ve got a new high score!  Enter your name:</source>
-        <translation type="unfinished"></translation>
+        <source>You've got a new high score!  Enter your name:</source>
+        <translation>Hai fatto un nuovo record! Inserisci il tuo nome:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>Pause</name>
     <message>
         <source>Paused... Press OK to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa... Premi OK per continuare</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>demo mode - game-&gt;new to start</source>
-        <translation type="unfinished"></translation>
+        <translation>demo - inizia con gioco-&gt;nuova partita</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio: %1</translation>
     </message>
     <message>
         <source>This Turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno: %1</translation>
     </message>
 </context>
 <context>
     <name>ThemeList</name>
     <message>
         <source>UPDATED - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AGGIORNATO - %1</translation>
     </message>
     <message>
         <source>NEW - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NUOVO - %1</translation>
     </message>
     <message>
         <source>Load Zorv Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica tema Zorv</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Zorv (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorv (predefinito)</translation>
     </message>
 </context>
 </TS>

@@ -5,86 +5,87 @@
     <name>About</name>
     <message>
         <source>About Zorvagon</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Zorvagon</translation>
     </message>
     <message>
         <source>Zorvagon V 1.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvagon V 1.5</translation>
     </message>
     <message>
         <source>Written by the Zorvagon developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Door de ontwikkelaars van Zorvagon</translation>
     </message>
     <message>
         <source>Questions and ideas are welcome:
 help@zorvagon.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Vragen en ideeën zijn welkom:
+help@zorvagon.example</translation>
     </message>
     <message>
         <source>All sound effects are in the public domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle geluidseffecten zijn publiek domein</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AddScore</name>
     <message>
         <source>The password is valid.  Unfortunately, your score of %1 on the %2 difficulty level is not a high score on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoord is geldig. Helaas is je score van %1 op moeilijkheidsniveau %2 geen highscore op dit apparaat.</translation>
     </message>
     <message>
         <source>This is not a valid password.  Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen geldig wachtwoord. Probeer het nog eens.</translation>
     </message>
     <message>
         <source>Password Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoordfout</translation>
     </message>
     <message>
         <source>Not Good Enough :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet goed genoeg :)</translation>
     </message>
     <message>
         <source>Add High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Highscore toevoegen</translation>
     </message>
     <message>
         <source>Got a really good score?  Give it to your friends to try and beat!  Just tell them to enter your name and the password for your score below to add a new score to the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Echt een goede score? Laat je vrienden proberen hem te verslaan! Ze vullen hieronder gewoon je naam en het wachtwoord van je score in om hem aan de highscorelijst toe te voegen!</translation>
     </message>
     <message>
         <source>Enter name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam invullen:</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord invullen:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>no bmpDC</source>
-        <translation type="unfinished"></translation>
+        <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
-        <translation type="unfinished"></translation>
+        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <translation>De eigen bitmap %1 van het spel kon niet worden geladen. Installeer het spel opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -93,63 +94,65 @@ help@zorvagon.example</source>
         <source>Your password is: %1
 Click on your name in the high scores at any time to see the password again.</source>
         <extracomment>A message box: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je wachtwoord is: %1
+Klik op elk moment op je naam in de highscores om het wachtwoord opnieuw te zien.</translation>
     </message>
     <message>
         <source>On-Line Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Online wachtwoord</translation>
     </message>
     <message>
         <source>Time is up.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd is om. Einde spel.</translation>
     </message>
     <message>
         <source>No moves left.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen zetten meer mogelijk. Einde spel.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde spel</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Zorvagon Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij Zorvagon</translation>
     </message>
     <message>
         <source>The help page could not be found:
 %1</source>
         <extracomment>A window of its own: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De helppagina kon niet worden gevonden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>bad size</source>
-        <translation type="unfinished"></translation>
+        <translation>bad size</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>Could not save high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het highscorebestand kon niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>File System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandssysteemfout</translation>
     </message>
     <message>
         <source>There is an error in the high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zit een fout in het highscorebestand.</translation>
     </message>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatale fout</translation>
     </message>
 </context>
 <context>
@@ -157,220 +160,221 @@ Click on your name in the high scores at any time to see the password again.</so
     <message>
         <source>%1. %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2
+%3</translation>
     </message>
     <message>
         <source>The password for this score is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoord voor deze score is: %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord</translation>
     </message>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialoog</translation>
     </message>
     <message>
         <source>Add Score...</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Levels</name>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpel</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaal</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Highscores...</translation>
     </message>
     <message>
         <source>Load Theme...</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema laden...</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips</translation>
     </message>
     <message>
-        <source>Show &apos;This Turn&apos; Score</source>
-        <translation type="unfinished"></translation>
+        <source>Show 'This Turn' Score</source>
+        <translation>Score ‘Deze beurt’ tonen</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparantie-effecten</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grijs</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauw</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Wit</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rood</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Groen</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyaan</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaal</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Snel</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Sneller</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauze</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>New High Score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe highscore!</translation>
     </message>
     <message>
-        <source>You&apos;ve got a new high score!  Enter your name:</source>
-        <translation type="unfinished"></translation>
+        <source>You've got a new high score!  Enter your name:</source>
+        <translation>Je hebt een nieuwe highscore! Vul je naam in:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>Pause</name>
     <message>
         <source>Paused... Press OK to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepauzeerd... Druk op OK om verder te spelen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauze</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>demo mode - game-&gt;new to start</source>
-        <translation type="unfinished"></translation>
+        <translation>demomodus - start met spel-&gt;nieuw</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score: %1</translation>
     </message>
     <message>
         <source>This Turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze beurt: %1</translation>
     </message>
 </context>
 <context>
     <name>ThemeList</name>
     <message>
         <source>UPDATED - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>BIJGEWERKT - %1</translation>
     </message>
     <message>
         <source>NEW - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NIEUW - %1</translation>
     </message>
     <message>
         <source>Load Zorv Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorv-thema laden</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Zorv (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>De Zorv (standaard)</translation>
     </message>
 </context>
 </TS>

@@ -5,86 +5,87 @@
     <name>About</name>
     <message>
         <source>About Zorvagon</source>
-        <translation type="unfinished"></translation>
+        <translation>O grze Zorvagon</translation>
     </message>
     <message>
         <source>Zorvagon V 1.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvagon V 1.5</translation>
     </message>
     <message>
         <source>Written by the Zorvagon developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Napisali twórcy gry Zorvagon</translation>
     </message>
     <message>
         <source>Questions and ideas are welcome:
 help@zorvagon.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Czekamy na pytania i pomysły:
+help@zorvagon.example</translation>
     </message>
     <message>
         <source>All sound effects are in the public domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie dźwięki są w domenie publicznej</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AddScore</name>
     <message>
         <source>The password is valid.  Unfortunately, your score of %1 on the %2 difficulty level is not a high score on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło jest poprawne. Niestety twój wynik %1 na poziomie trudności „%2” nie jest rekordem na tym urządzeniu.</translation>
     </message>
     <message>
         <source>This is not a valid password.  Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest poprawne hasło. Spróbuj ponownie.</translation>
     </message>
     <message>
         <source>Password Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd hasła</translation>
     </message>
     <message>
         <source>Not Good Enough :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Za słaby wynik :)</translation>
     </message>
     <message>
         <source>Add High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj rekord</translation>
     </message>
     <message>
         <source>Got a really good score?  Give it to your friends to try and beat!  Just tell them to enter your name and the password for your score below to add a new score to the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Masz naprawdę dobry wynik? Daj go znajomym, niech spróbują go pobić! Wystarczy, że wpiszą poniżej twoje imię i hasło twojego wyniku, a nowy wynik trafi na listę rekordów!</translation>
     </message>
     <message>
         <source>Enter name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz imię:</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz hasło:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>no bmpDC</source>
-        <translation type="unfinished"></translation>
+        <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
-        <translation type="unfinished"></translation>
+        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <translation>Nie udało się wczytać wbudowanej bitmapy gry nr %1. Zainstaluj grę ponownie.</translation>
     </message>
 </context>
 <context>
@@ -93,63 +94,65 @@ help@zorvagon.example</source>
         <source>Your password is: %1
 Click on your name in the high scores at any time to see the password again.</source>
         <extracomment>A message box: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Twoje hasło: %1
+W każdej chwili zobaczysz je znowu, klikając swoje imię na liście rekordów.</translation>
     </message>
     <message>
         <source>On-Line Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło online</translation>
     </message>
     <message>
         <source>Time is up.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas minął. Koniec gry.</translation>
     </message>
     <message>
         <source>No moves left.  Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak możliwych ruchów. Koniec gry.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec gry</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Zorvagon Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvagon – pomoc</translation>
     </message>
     <message>
         <source>The help page could not be found:
 %1</source>
         <extracomment>A window of its own: the line break may move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono strony pomocy:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>bad size</source>
-        <translation type="unfinished"></translation>
+        <translation>bad size</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>Could not save high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku rekordów.</translation>
     </message>
     <message>
         <source>File System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd systemu plików</translation>
     </message>
     <message>
         <source>There is an error in the high score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>W pliku rekordów jest błąd.</translation>
     </message>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd krytyczny</translation>
     </message>
 </context>
 <context>
@@ -157,220 +160,221 @@ Click on your name in the high scores at any time to see the password again.</so
     <message>
         <source>%1. %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2
+%3</translation>
     </message>
     <message>
         <source>The password for this score is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło tego wyniku: %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło</translation>
     </message>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno dialogowe</translation>
     </message>
     <message>
         <source>Add Score...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj wynik...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Levels</name>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Łatwy</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalny</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspert</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O grze</translation>
     </message>
     <message>
         <source>High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy...</translation>
     </message>
     <message>
         <source>Load Theme...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj motyw...</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięki</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Podpowiedzi</translation>
     </message>
     <message>
-        <source>Show &apos;This Turn&apos; Score</source>
-        <translation type="unfinished"></translation>
+        <source>Show 'This Turn' Score</source>
+        <translation>Pokazuj wynik „Ten ruch”</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty przezroczystości</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Szary</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Niebieski</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Biały</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Czerwony</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielony</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Błękitny</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Czarny</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalne</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkie</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybsze</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Natychmiastowe</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
 </context>
 <context>
     <name>NameEntry</name>
     <message>
         <source>New High Score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy rekord!</translation>
     </message>
     <message>
-        <source>You&apos;ve got a new high score!  Enter your name:</source>
-        <translation type="unfinished"></translation>
+        <source>You've got a new high score!  Enter your name:</source>
+        <translation>Masz nowy rekord! Wpisz swoje imię:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>Pause</name>
     <message>
         <source>Paused... Press OK to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza... Naciśnij OK, aby kontynuować</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>demo mode - game-&gt;new to start</source>
-        <translation type="unfinished"></translation>
+        <translation>tryb demo - gra-&gt;nowa, aby zacząć</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik: %1</translation>
     </message>
     <message>
         <source>This Turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten ruch: %1</translation>
     </message>
 </context>
 <context>
     <name>ThemeList</name>
     <message>
         <source>UPDATED - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAKTUALIZOWANY - %1</translation>
     </message>
     <message>
         <source>NEW - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NOWY - %1</translation>
     </message>
     <message>
         <source>Load Zorv Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj motyw Zorv</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Zorv (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorv (domyślny)</translation>
     </message>
 </context>
 </TS>
