@@ -39,7 +39,8 @@ void openCommand(PixelkilnState& state, DialogHost& host, DialogHandle& dialog) 
             dialog.setItemText(PixelkilnId::NameBox, dialogTextFromNarrow(state.curThemeName));
         } else {
             state.curThemeFile = current;
-            host.messageBox({u"There was an error opening the theme.", u"Error"});
+            host.messageBox({translate("Pixelkiln", "There was an error opening the theme."),
+                             translate("Pixelkiln", "Error")});
         }
     }
     invalidatePreviews(dialog);

@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Kein Name</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Kein Name</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>Beim Öffnen des Themas ist ein Fehler aufgetreten.</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -83,7 +95,7 @@
         <translation>Pixelkiln ist ein ganz einfaches Programm ... du bist nur drei Schritte von deinen eigenen Zorv-Themen entfernt.</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
         <translation>1. Lade deine Bilder. Für jeden der sieben Steine gibt es ein Vorschaufeld und einen Knopf „Auswählen“. Mit diesem Knopf kannst du jede Bitmap auf deinem Computer als Bild für diesen</translation>
     </message>
     <message>
@@ -95,7 +107,7 @@
         <translation>Sollen deine Sprites Transparenz haben? Jede rein weiße Fläche der Bitmap (R:255,G:255,B:255, Farbe 0xFFFFFF usw.) wird im Spiel durchsichtig. Wenn du in deinem Thema Weiß brauchst, nimm also etwa R:250, G:250, B:250.</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
         <translation>2. Benenne dein Thema. Im Eingabefeld oben im Programm (beim ersten Start steht dort „Kein Name“) trägst du den Namen für</translation>
     </message>
     <message>
@@ -103,11 +115,11 @@
         <translation>dein Thema ein. Er kann so ziemlich alles sein, was du willst. Bleib nur unter etwa 30 Zeichen, sonst wird der Name auf deinem Pocket PC vielleicht nicht ganz angezeigt.</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
         <translation>3. Speichere es. Drücke „Speichern“ oder „Speichern als...“, um dein Thema zu kompilieren und auf der Festplatte zu speichern. Bring es dann mit ActiveSync oder auf einem anderen Weg in den Ordner „My</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
         <translation>Documents“ auf deinem Pocket PC. Wenn du das Thema im Spiel zum ersten Mal auswählst, wird es automatisch am richtigen Ort installiert und aus „My Documents“ entfernt.</translation>
     </message>
     <message>

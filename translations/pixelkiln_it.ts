@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>Errore</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Senza nome</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Senza nome</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>Si è verificato un errore durante l&apos;apertura del tema.</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -83,8 +95,8 @@
         <translation>Pixelkiln è un programma semplicissimo... ti mancano solo tre passi per creare i tuoi temi Zorv.</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
-        <translation>1. Carica le tue immagini. Per ognuno dei sette pezzi del gioco c'è un'anteprima con un pulsante “Scegli”: premilo per selezionare qualsiasi bitmap del tuo computer da usare come quel</translation>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <translation>1. Carica le tue immagini. Per ognuno dei sette pezzi del gioco c&apos;è un&apos;anteprima con un pulsante “Scegli”: premilo per selezionare qualsiasi bitmap del tuo computer da usare come quel</translation>
     </message>
     <message>
         <source>piece.  Note that for them to work correctly in the game, bitmaps should be 28 x 28 pixels, and at least 16 bit color.</source>
@@ -95,7 +107,7 @@
         <translation>Se vuoi la trasparenza nei tuoi sprite, qualsiasi area della bitmap di colore bianco puro (R:255,G:255,B:255, colore 0xFFFFFF, ecc.) sarà trasparente nel gioco. Quindi, se vuoi il bianco nel tuo tema, usa qualcosa come R:250, G:250, B:250.</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
         <translation>2. Dai un nome al tema. Nella casella di testo in cima al programma (dove al primo avvio compare “Senza nome”)</translation>
     </message>
     <message>
@@ -103,11 +115,11 @@
         <translation>devi inserire il nome del tuo tema. Può essere più o meno quello che vuoi, cerca solo di restare sotto i 30 caratteri circa, altrimenti il nome potrebbe non comparire per intero sul tuo Pocket PC.</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
         <translation>3. Salvalo. Premi “Salva” o “Salva come...” per compilare e salvare il tema sul disco rigido. Poi usa ActiveSync, o qualsiasi altro metodo preferisci, per copiare il nuovo tema nella cartella “My</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
         <translation>Documents” del tuo Pocket PC. La prima volta che selezioni il tema nel gioco, verrà installato automaticamente nel posto giusto e rimosso da “My Documents”.</translation>
     </message>
     <message>

@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>エラー</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>名前なし</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>名前なし</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>テーマを開くときにエラーが発生しました。</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -83,7 +95,7 @@
         <translation>Pixelkiln はとてもシンプルなプログラムです。たった3ステップで、自分だけの Zorv テーマが作れます。</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
         <translation>1. 画像を読み込みます。7種類のピースそれぞれに、プレビュー欄と「選択」ボタンがあります。このボタンを押すと、パソコン内の好きなビットマップを選んで、その</translation>
     </message>
     <message>
@@ -95,7 +107,7 @@
         <translation>画像に透明な部分を作りたいときは、その部分を純白（R:255,G:255,B:255、カラー 0xFFFFFF など）にすると、ゲーム内で透明になります。テーマで白を使いたい場合は、R:250, G:250, B:250 のような色を使ってください。</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
         <translation>2. テーマに名前を付けます。プログラム上部の入力欄（最初は「名前なし」と表示されています）に、テーマの</translation>
     </message>
     <message>
@@ -103,11 +115,11 @@
         <translation>名前を入力してください。名前はほぼ自由ですが、30文字くらいまでにしておきましょう。長すぎると Pocket PC で名前が全部表示されないことがあります。</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
         <translation>3. 保存します。「保存」か「別名で保存...」を押すと、テーマがコンパイルされてハードディスクに保存されます。次に ActiveSync などお好きな方法で、新しいテーマを Pocket PC の</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
         <translation>「My Documents」フォルダーに入れてください。ゲームで初めてそのテーマを選ぶと、自動的に正しい場所へインストールされ、「My Documents」からは削除されます。</translation>
     </message>
     <message>

@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>Fout</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Geen naam</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Geen naam</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>Er is een fout opgetreden bij het openen van het thema.</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -80,10 +92,10 @@
     </message>
     <message>
         <source>The Pixelkiln is a very simple program... you are only three steps away from creating your own Zorv themes.</source>
-        <translation>Pixelkiln is een heel eenvoudig programma... je bent maar drie stappen verwijderd van je eigen Zorv-thema's.</translation>
+        <translation>Pixelkiln is een heel eenvoudig programma... je bent maar drie stappen verwijderd van je eigen Zorv-thema&apos;s.</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
         <translation>1. Laad je plaatjes. Voor elk van de zeven stenen is er een voorbeeldvak en een knop ‘Kiezen’. Met die knop kies je een willekeurige bitmap op je computer als plaatje voor die</translation>
     </message>
     <message>
@@ -95,7 +107,7 @@
         <translation>Wil je transparantie in je sprites? Elk deel van de bitmap dat zuiver wit is (R:255,G:255,B:255, kleur 0xFFFFFF, enz.) wordt in het spel doorzichtig. Wil je dus wit in je thema, gebruik dan iets als R:250, G:250, B:250.</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
         <translation>2. Geef je thema een naam. In het invoervak bovenin (bij de eerste start staat daar ‘Geen naam’) vul je de naam in voor</translation>
     </message>
     <message>
@@ -103,11 +115,11 @@
         <translation>je thema. Dat mag zo ongeveer alles zijn, maar hou het onder de 30 tekens of zo, anders is op je Pocket PC misschien niet de hele naam te zien.</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
         <translation>3. Sla het op. Druk op ‘Opslaan’ of ‘Opslaan als...’ om je thema te compileren en op je harde schijf op te slaan. Zet het dan met ActiveSync, of hoe je maar wilt, in de map ‘My</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
         <translation>Documents’ op je Pocket PC. De eerste keer dat je het thema in het spel kiest, wordt het automatisch op de juiste plek geïnstalleerd en uit ‘My Documents’ verwijderd.</translation>
     </message>
     <message>

@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Bez nazwy</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Bez nazwy</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>Podczas otwierania motywu wystąpił błąd.</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -83,7 +95,7 @@
         <translation>Pixelkiln to bardzo prosty program... od własnych motywów Zorv dzielą cię tylko trzy kroki.</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
         <translation>1. Wczytaj obrazki. Dla każdego z siedmiu klocków gry jest podgląd i przycisk „Wybierz”. Naciśnij go, aby wybrać dowolną bitmapę z komputera dla tego klocka.</translation>
     </message>
     <message>
@@ -95,7 +107,7 @@
         <translation>Przezroczystość w obrazkach daje czysta biel: każdy obszar bitmapy w tym kolorze (R:255,G:255,B:255, kolor 0xFFFFFF itd.) będzie w grze przezroczysty. Jeśli więc chcesz mieć w motywie biel, użyj np. R:250, G:250, B:250.</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
         <translation>2. Nazwij motyw. W polu u góry okna (przy pierwszym uruchomieniu jest w nim napis „Bez nazwy”) wpisz nazwę motywu.</translation>
     </message>
     <message>
@@ -103,11 +115,11 @@
         <translation>Może to być prawie cokolwiek, tylko postaraj się zmieścić w około 30 znakach, bo inaczej cała nazwa może się nie zmieścić na ekranie Pocket PC.</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
         <translation>3. Zapisz go. Naciśnij „Zapisz” lub „Zapisz jako...”, aby skompilować motyw i zapisać go na dysku. Potem przez ActiveSync lub w dowolny inny sposób umieść nowy motyw w folderze „My Documents” na Pocket PC.</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
         <translation>Gdy pierwszy raz wybierzesz motyw w grze, zostanie on automatycznie zainstalowany we właściwym miejscu i usunięty z folderu „My Documents”.</translation>
     </message>
     <message>

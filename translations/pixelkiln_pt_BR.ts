@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>Erro</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Sem nome</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Sem nome</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>Ocorreu um erro ao abrir o tema.</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -83,8 +95,8 @@
         <translation>O Pixelkiln é um programa muito simples... você está a apenas três passos de criar seus próprios temas do Zorv.</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
-        <translation>1. Carregue suas imagens. Cada uma das sete peças do jogo tem uma prévia e um botão 'Escolher'. Clique nele para selecionar qualquer bitmap do seu computador e usá-lo como aquela</translation>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <translation>1. Carregue suas imagens. Cada uma das sete peças do jogo tem uma prévia e um botão &apos;Escolher&apos;. Clique nele para selecionar qualquer bitmap do seu computador e usá-lo como aquela</translation>
     </message>
     <message>
         <source>piece.  Note that for them to work correctly in the game, bitmaps should be 28 x 28 pixels, and at least 16 bit color.</source>
@@ -95,20 +107,20 @@
         <translation>Se quiser transparência nos seus sprites, qualquer área do bitmap que seja branco puro (R:255,G:255,B:255, cor 0xFFFFFF etc.) ficará transparente no jogo. Então, se quiser branco no seu tema, use algo como R:250, G:250, B:250.</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
-        <translation>2. Dê um nome ao seu tema. Na caixa de texto no alto do programa (onde aparece 'Sem nome' na primeira vez que você o abre) você precisa digitar o nome do</translation>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
+        <translation>2. Dê um nome ao seu tema. Na caixa de texto no alto do programa (onde aparece &apos;Sem nome&apos; na primeira vez que você o abre) você precisa digitar o nome do</translation>
     </message>
     <message>
         <source>your theme.  It can be pretty much anything you want, just try to keep it under 30 or so characters, or the whole name may not show up on your Pocket PC.</source>
         <translation>seu tema. Pode ser praticamente qualquer coisa; só tente não passar de uns 30 caracteres, senão o nome pode não aparecer inteiro no seu Pocket PC.</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
-        <translation>3. Salve. Clique em 'Salvar' ou 'Salvar como...' para compilar o tema e salvá-lo no disco rígido. Depois use o ActiveSync, ou outro método que preferir, para colocar o novo tema na pasta 'My</translation>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
+        <translation>3. Salve. Clique em &apos;Salvar&apos; ou &apos;Salvar como...&apos; para compilar o tema e salvá-lo no disco rígido. Depois use o ActiveSync, ou outro método que preferir, para colocar o novo tema na pasta &apos;My</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
-        <translation>Documents' do seu Pocket PC. Na primeira vez que você selecionar o tema no jogo, ele será instalado automaticamente no lugar certo e removido de 'My Documents'.</translation>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
+        <translation>Documents&apos; do seu Pocket PC. Na primeira vez que você selecionar o tema no jogo, ele será instalado automaticamente no lugar certo e removido de &apos;My Documents&apos;.</translation>
     </message>
     <message>
         <source>*Note that even though the graphics you have chosen remain if you quit and restart the program, you will need to re-load the bitmaps if you have made any changes to them.</source>

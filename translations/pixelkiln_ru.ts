@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>При открытии темы произошла ошибка.</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -83,7 +95,7 @@
         <translation>Pixelkiln — очень простая программа... до собственных тем Zorv вас отделяют всего три шага.</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
         <translation>1. Загрузите картинки. У каждой из семи фишек игры есть окно просмотра и кнопка «Выбрать». Нажмите её и выберите для этой фишки любое изображение BMP на компьютере.</translation>
     </message>
     <message>
@@ -95,7 +107,7 @@
         <translation>Прозрачность в картинках даёт чистый белый цвет: любая область изображения этого цвета (R:255,G:255,B:255, цвет 0xFFFFFF и т. д.) в игре будет прозрачной. Поэтому если в теме нужен белый, возьмите, например, R:250, G:250, B:250.</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
         <translation>2. Назовите тему. В поле вверху окна (при первом запуске там написано «Без имени») введите имя темы.</translation>
     </message>
     <message>
@@ -103,11 +115,11 @@
         <translation>Оно может быть почти любым, только постарайтесь уложиться примерно в 30 символов, иначе имя может не поместиться целиком на экране Pocket PC.</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
         <translation>3. Сохраните тему. Нажмите «Сохранить» или «Сохранить как...», чтобы скомпилировать тему и сохранить её на диск. Затем через ActiveSync или любым другим способом поместите новую тему в папку «My Documents» на Pocket PC.</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
         <translation>Когда вы впервые выберете тему в игре, она автоматически установится в нужное место и будет удалена из папки «My Documents».</translation>
     </message>
     <message>

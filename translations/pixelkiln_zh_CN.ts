@@ -63,6 +63,18 @@
         <source>Error</source>
         <translation>错误</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>There was an error opening the theme.</source>
+        <translation>打开主题时出错。</translation>
+    </message>
 </context>
 <context>
     <name>PixelkilnHelp</name>
@@ -83,7 +95,7 @@
         <translation>Pixelkiln 是个非常简单的程序……只需三步，你就能做出自己的 Zorv 主题。</translation>
     </message>
     <message>
-        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a 'Choose' button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
+        <source>1. Load your pictures.  For each of the seven game pieces, there is a preview pane and a &apos;Choose&apos; button.  Press this button and you can select any bitmap avaliable on your computer to use as that playing</source>
         <translation>1. 载入图片。七种方块各有一个预览框和一个“选择”按钮。按下这个按钮，就能从电脑上任选一张位图，用作该</translation>
     </message>
     <message>
@@ -95,7 +107,7 @@
         <translation>如果想让图案带有透明部分：位图中所有纯白色（R:255,G:255,B:255，即颜色 0xFFFFFF 等）的区域在游戏中都会显示为透明。所以，如果想在主题中使用白色，请改用 R:250, G:250, B:250 之类的颜色。</translation>
     </message>
     <message>
-        <source>2. Name your theme.  In the edit box at the top of the program (where it says 'No Name' when you first start) you need to enter the name for</source>
+        <source>2. Name your theme.  In the edit box at the top of the program (where it says &apos;No Name&apos; when you first start) you need to enter the name for</source>
         <translation>2. 为主题命名。在程序顶部的输入框中（首次启动时显示“未命名”），输入你的</translation>
     </message>
     <message>
@@ -103,11 +115,11 @@
         <translation>主题名称。名字基本可以随便取，但最好不超过 30 个字符左右，否则在 Pocket PC 上可能显示不全。</translation>
     </message>
     <message>
-        <source>3. Save it.  Press either 'Save' or 'Save As...' to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the 'My</source>
+        <source>3. Save it.  Press either &apos;Save&apos; or &apos;Save As...&apos; to compile and save your theme to your hard disk.  Then use ActiveSync, or whatever other method you choose, to put your new theme in the &apos;My</source>
         <translation>3. 保存主题。按“保存”或“另存为...”，即可编译主题并保存到硬盘。然后用 ActiveSync 或任何你喜欢的方式，把新主题放进 Pocket PC 上的</translation>
     </message>
     <message>
-        <source>Documents' folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from 'My Documents'.</source>
+        <source>Documents&apos; folder on your Pocket PC.  The first time you select the theme in the game, it will be automatically installed in the proper place and removed from &apos;My Documents&apos;.</source>
         <translation>“My Documents”文件夹。在游戏中第一次选择该主题时，它会被自动安装到正确的位置，并从“My Documents”中移除。</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>Die spieleigene Bitmap %1 konnte nicht geladen werden. Bitte installiere das Spiel neu.</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Klicke jederzeit in den Highscores auf deinen Namen, um das Passwort wieder anzu
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Kein Name</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,7 +242,7 @@ Klicke jederzeit in den Highscores auf deinen Namen, um das Passwort wieder anzu
         <translation>Tipps</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
+        <source>Show &apos;This Turn&apos; Score</source>
         <translation>Punktzahl „Dieser Zug“ zeigen</translation>
     </message>
     <message>
@@ -309,7 +313,7 @@ Klicke jederzeit in den Highscores auf deinen Namen, um das Passwort wieder anzu
         <translation>Neuer Highscore!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>Du hast einen neuen Highscore! Gib deinen Namen ein:</translation>
     </message>
     <message>

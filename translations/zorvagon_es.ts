@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>No se pudo cargar el mapa de bits interno %1 del juego. Vuelve a instalar el juego.</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Haz clic en tu nombre en los récords cuando quieras para volver a ver la contra
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Sin nombre</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,8 +242,8 @@ Haz clic en tu nombre en los récords cuando quieras para volver a ver la contra
         <translation>Pistas</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
-        <translation>Mostrar puntuación de 'Este turno'</translation>
+        <source>Show &apos;This Turn&apos; Score</source>
+        <translation>Mostrar puntuación de &apos;Este turno&apos;</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
@@ -309,7 +313,7 @@ Haz clic en tu nombre en los récords cuando quieras para volver a ver la contra
         <translation>¡Nuevo récord!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>¡Has conseguido un nuevo récord! Escribe tu nombre:</translation>
     </message>
     <message>

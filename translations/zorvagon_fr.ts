@@ -18,7 +18,7 @@
     <message>
         <source>Questions and ideas are welcome:
 help@zorvagon.example</source>
-        <translation>Vos questions et idées sont les bienvenues :
+        <translation>Vos questions et idées sont les bienvenues&#xa0;:
 help@zorvagon.example</translation>
     </message>
     <message>
@@ -38,7 +38,7 @@ help@zorvagon.example</translation>
     </message>
     <message>
         <source>This is not a valid password.  Try again.</source>
-        <translation>Ce mot de passe n'est pas valide. Réessayez.</translation>
+        <translation>Ce mot de passe n&apos;est pas valide. Réessayez.</translation>
     </message>
     <message>
         <source>Password Error</source>
@@ -46,7 +46,7 @@ help@zorvagon.example</translation>
     </message>
     <message>
         <source>Not Good Enough :)</source>
-        <translation>Pas assez bon :)</translation>
+        <translation>Pas assez bon&#xa0;:)</translation>
     </message>
     <message>
         <source>Add High Score</source>
@@ -54,15 +54,15 @@ help@zorvagon.example</translation>
     </message>
     <message>
         <source>Got a really good score?  Give it to your friends to try and beat!  Just tell them to enter your name and the password for your score below to add a new score to the high score list!</source>
-        <translation>Vous avez un très bon score ? Défiez vos amis de le battre ! Dites-leur simplement d'entrer ci-dessous votre nom et le mot de passe de votre score pour l'ajouter à leurs meilleurs scores !</translation>
+        <translation>Vous avez un très bon score&#xa0;? Défiez vos amis de le battre&#xa0;! Dites-leur simplement d&apos;entrer ci-dessous votre nom et le mot de passe de votre score pour l&apos;ajouter à leurs meilleurs scores&#xa0;!</translation>
     </message>
     <message>
         <source>Enter name:</source>
-        <translation>Entrez le nom :</translation>
+        <translation>Entrez le nom&#xa0;:</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation>Entrez le mot de passe :</translation>
+        <translation>Entrez le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>Impossible de charger le bitmap %1 du jeu. Veuillez réinstaller le jeu.</translation>
     </message>
 </context>
@@ -94,7 +94,7 @@ help@zorvagon.example</translation>
         <source>Your password is: %1
 Click on your name in the high scores at any time to see the password again.</source>
         <extracomment>A message box: the line break may move.</extracomment>
-        <translation>Votre mot de passe est : %1
+        <translation>Votre mot de passe est&#xa0;: %1
 Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mot de passe.</translation>
     </message>
     <message>
@@ -124,7 +124,7 @@ Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mo
         <source>The help page could not be found:
 %1</source>
         <extracomment>A window of its own: the line break may move.</extracomment>
-        <translation>La page d'aide est introuvable :
+        <translation>La page d&apos;aide est introuvable&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -140,7 +140,7 @@ Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mo
     </message>
     <message>
         <source>Could not save high score file.</source>
-        <translation>Impossible d'enregistrer le fichier des meilleurs scores.</translation>
+        <translation>Impossible d&apos;enregistrer le fichier des meilleurs scores.</translation>
     </message>
     <message>
         <source>File System Error</source>
@@ -165,7 +165,7 @@ Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mo
     </message>
     <message>
         <source>The password for this score is: %1</source>
-        <translation>Le mot de passe de ce score est : %1</translation>
+        <translation>Le mot de passe de ce score est&#xa0;: %1</translation>
     </message>
     <message>
         <source>Password</source>
@@ -182,6 +182,10 @@ Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mo
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation>Sans nom</translation>
     </message>
 </context>
 <context>
@@ -238,8 +242,8 @@ Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mo
         <translation>Indices</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
-        <translation>Afficher le score « Ce tour »</translation>
+        <source>Show &apos;This Turn&apos; Score</source>
+        <translation>Afficher le score «&#xa0;Ce tour&#xa0;»</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
@@ -306,11 +310,11 @@ Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mo
     <name>NameEntry</name>
     <message>
         <source>New High Score!</source>
-        <translation>Nouveau meilleur score !</translation>
+        <translation>Nouveau meilleur score&#xa0;!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
-        <translation>Vous avez un nouveau meilleur score ! Entrez votre nom :</translation>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
+        <translation>Vous avez un nouveau meilleur score&#xa0;! Entrez votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -347,11 +351,11 @@ Cliquez à tout moment sur votre nom dans les meilleurs scores pour revoir le mo
     </message>
     <message>
         <source>Score: %1</source>
-        <translation>Score : %1</translation>
+        <translation>Score&#xa0;: %1</translation>
     </message>
     <message>
         <source>This Turn: %1</source>
-        <translation>Ce tour : %1</translation>
+        <translation>Ce tour&#xa0;: %1</translation>
     </message>
 </context>
 <context>

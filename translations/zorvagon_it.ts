@@ -54,7 +54,7 @@ help@zorvagon.example</translation>
     </message>
     <message>
         <source>Got a really good score?  Give it to your friends to try and beat!  Just tell them to enter your name and the password for your score below to add a new score to the high score list!</source>
-        <translation>Hai un punteggio davvero alto? Sfida i tuoi amici a batterlo! Di' loro di inserire qui sotto il tuo nome e la password del tuo punteggio per aggiungerlo alla lista dei record!</translation>
+        <translation>Hai un punteggio davvero alto? Sfida i tuoi amici a batterlo! Di&apos; loro di inserire qui sotto il tuo nome e la password del tuo punteggio per aggiungerlo alla lista dei record!</translation>
     </message>
     <message>
         <source>Enter name:</source>
@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>Impossibile caricare la bitmap %1 del gioco. Reinstalla il gioco.</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Puoi rivederla in qualsiasi momento facendo clic sul tuo nome nei record.</trans
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Senza nome</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,7 +242,7 @@ Puoi rivederla in qualsiasi momento facendo clic sul tuo nome nei record.</trans
         <translation>Suggerimenti</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
+        <source>Show &apos;This Turn&apos; Score</source>
         <translation>Mostra punteggio del turno</translation>
     </message>
     <message>
@@ -309,7 +313,7 @@ Puoi rivederla in qualsiasi momento facendo clic sul tuo nome nei record.</trans
         <translation>Nuovo record!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>Hai fatto un nuovo record! Inserisci il tuo nome:</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>ゲーム本体のビットマップ %1 を読み込めませんでした。ゲームを再インストールしてください。</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Click on your name in the high scores at any time to see the password again.</so
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>名無し</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,7 +242,7 @@ Click on your name in the high scores at any time to see the password again.</so
         <translation>ヒント</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
+        <source>Show &apos;This Turn&apos; Score</source>
         <translation>「このターン」のスコアを表示</translation>
     </message>
     <message>
@@ -309,7 +313,7 @@ Click on your name in the high scores at any time to see the password again.</so
         <translation>ハイスコア達成！</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>ハイスコアを達成しました！名前を入力してください：</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>De eigen bitmap %1 van het spel kon niet worden geladen. Installeer het spel opnieuw.</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Klik op elk moment op je naam in de highscores om het wachtwoord opnieuw te zien
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Geen naam</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,7 +242,7 @@ Klik op elk moment op je naam in de highscores om het wachtwoord opnieuw te zien
         <translation>Tips</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
+        <source>Show &apos;This Turn&apos; Score</source>
         <translation>Score ‘Deze beurt’ tonen</translation>
     </message>
     <message>
@@ -309,7 +313,7 @@ Klik op elk moment op je naam in de highscores om het wachtwoord opnieuw te zien
         <translation>Nieuwe highscore!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>Je hebt een nieuwe highscore! Vul je naam in:</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>Nie udało się wczytać wbudowanej bitmapy gry nr %1. Zainstaluj grę ponownie.</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ W każdej chwili zobaczysz je znowu, klikając swoje imię na liście rekordów.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Bez imienia</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,7 +242,7 @@ W każdej chwili zobaczysz je znowu, klikając swoje imię na liście rekordów.
         <translation>Podpowiedzi</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
+        <source>Show &apos;This Turn&apos; Score</source>
         <translation>Pokazuj wynik „Ten ruch”</translation>
     </message>
     <message>
@@ -309,7 +313,7 @@ W każdej chwili zobaczysz je znowu, klikając swoje imię na liście rekordów.
         <translation>Nowy rekord!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>Masz nowy rekord! Wpisz swoje imię:</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>Não foi possível carregar o bitmap interno %1 do jogo. Reinstale o jogo.</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Clique no seu nome nos recordes a qualquer momento para ver a senha de novo.</tr
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Sem nome</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,8 +242,8 @@ Clique no seu nome nos recordes a qualquer momento para ver a senha de novo.</tr
         <translation>Dicas</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
-        <translation>Mostrar pontuação de 'Esta jogada'</translation>
+        <source>Show &apos;This Turn&apos; Score</source>
+        <translation>Mostrar pontuação de &apos;Esta jogada&apos;</translation>
     </message>
     <message>
         <source>Transparency Effects</source>
@@ -309,7 +313,7 @@ Clique no seu nome nos recordes a qualquer momento para ver a senha de novo.</tr
         <translation>Novo recorde!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>Você conseguiu um novo recorde! Digite seu nome:</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>Не удалось загрузить встроенное изображение игры %1. Переустановите игру.</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Click on your name in the high scores at any time to see the password again.</so
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>Без имени</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,7 +242,7 @@ Click on your name in the high scores at any time to see the password again.</so
         <translation>Подсказки</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
+        <source>Show &apos;This Turn&apos; Score</source>
         <translation>Показывать результат «За ход»</translation>
     </message>
     <message>
@@ -309,7 +313,7 @@ Click on your name in the high scores at any time to see the password again.</so
         <translation>Новый рекорд!</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>У вас новый рекорд! Введите своё имя:</translation>
     </message>
     <message>

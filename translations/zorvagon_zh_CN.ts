@@ -84,7 +84,7 @@ help@zorvagon.example</translation>
         <translation>no bmpDC</translation>
     </message>
     <message>
-        <source>The game's own bitmap %1 could not be loaded. Please reinstall the game.</source>
+        <source>The game&apos;s own bitmap %1 could not be loaded. Please reinstall the game.</source>
         <translation>无法载入游戏自带的位图 %1。请重新安装游戏。</translation>
     </message>
 </context>
@@ -183,6 +183,10 @@ Click on your name in the high scores at any time to see the password again.</so
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>No name</source>
+        <translation>无名氏</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -238,7 +242,7 @@ Click on your name in the high scores at any time to see the password again.</so
         <translation>提示</translation>
     </message>
     <message>
-        <source>Show 'This Turn' Score</source>
+        <source>Show &apos;This Turn&apos; Score</source>
         <translation>显示“本回合”得分</translation>
     </message>
     <message>
@@ -309,7 +313,7 @@ Click on your name in the high scores at any time to see the password again.</so
         <translation>新的高分！</translation>
     </message>
     <message>
-        <source>You've got a new high score!  Enter your name:</source>
+        <source>You&apos;ve got a new high score!  Enter your name:</source>
         <translation>你创造了新的高分！请输入你的名字：</translation>
     </message>
     <message>
