@@ -94,7 +94,7 @@ class MainWindow::ClientArea final : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
-        owner_->frames_.wake();
+        owner_->sendMessage({.kind = MessageKind::Resized});
     }
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
@@ -143,7 +143,7 @@ MainWindow::MainWindow(const QString& title, WindowProcedure procedure)
 }
 
 MainWindow::~MainWindow() {
-    frames_.stop();
+    frames_.schedule(NextFrame::never());
     sendDestroy();
 }
 
@@ -151,10 +151,6 @@ PixelSize MainWindow::clientSize() const {
     const double ratio = client_->devicePixelRatioF();
     return {int(std::lround(client_->width() * ratio)),
             int(std::lround(client_->height() * ratio))};
-}
-
-void MainWindow::invalidate() {
-    client_->update();
 }
 
 void MainWindow::invalidateArea(const PixelRect& area) {
@@ -210,8 +206,6 @@ void MainWindow::present(const Surface& buffer) {
 }
 
 bool MainWindow::sendMessage(const WindowMessage& message) {
-    if (interruptsRest(message))
-        frames_.wake();
     return procedure_ && procedure_(*this, message);
 }
 
@@ -232,20 +226,8 @@ void MainWindow::postQuit(int exitCode) {
     QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
 }
 
-void MainWindow::startFrames() {
-    frames_.start();
-}
-
-void MainWindow::stopFrames() {
-    frames_.stop();
-}
-
-bool MainWindow::framesRunning() const {
-    return frames_.running();
-}
-
-void MainWindow::restFrames(int ms) {
-    frames_.rest(ms);
+void MainWindow::scheduleFrame(NextFrame next) {
+    frames_.schedule(next);
 }
 
 void MainWindow::addAccelerator(std::string_view keys, int commandId) {
@@ -351,7 +333,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    frames_.stop();
+    frames_.schedule(NextFrame::never());
     sendDestroy();
 }
 

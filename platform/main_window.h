@@ -21,17 +21,13 @@ class MainWindow final : public QWidget, public Window {
     ~MainWindow() override;
 
     PixelSize clientSize() const override;
-    void invalidate() override;
     void invalidateArea(const PixelRect& area) override;
     void present(const Surface& buffer) override;
     bool sendMessage(const WindowMessage& message) override;
     void activate() override;
     void close() override;
     void postQuit(int exitCode) override;
-    void startFrames() override;
-    void stopFrames() override;
-    bool framesRunning() const override;
-    void restFrames(int ms) override;
+    void scheduleFrame(NextFrame next) override;
     void addAccelerator(std::string_view keys, int commandId) override;
     MenuBar* createMenuBar(const std::vector<MenuButtonTemplate>& buttons) override;
     void destroyMenuBar() override;

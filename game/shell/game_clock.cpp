@@ -1,4 +1,4 @@
-// Pause and resume, message boxes, and one frame of engine work with the measured time.
+// The game's clock: rest, wake and the display's pace decided in one place.
 #include "game/shell/game_clock.h"
 
 #include "game/engine/board.h"
@@ -10,64 +10,108 @@
 #include "platform/dialog_host.h"
 #include "platform/modal_loops.h"
 #include "platform/tick_count.h"
-#include "platform/window.h"
 
 #include <algorithm>
 #include <climits>
 
 namespace {
 
-// A resume asked for inside a modal loop (an activation arriving late, a message box closed over
-// a dialog) waits for the loop to end: the frames and the clock go on at the top level only.
-bool resumeWaiting = false;
-
-[[maybe_unused]] const int resumeAtTopLevel = addModalLoopsEndedListener([] {
-    if (resumeWaiting) {
+// Frames and the clock go on at the top level only: a resume asked for inside a modal loop
+// waits for it to end, and frames that ran when the loop began ask for the display's pace again.
+[[maybe_unused]] const int atTopLevelAgain = addModalLoopsEndedListener([] {
+    if (shell.resumeWaiting) {
         resumeGame();
+    } else if (shell.running && shell.mainWindow) {
+        shell.resting = false;
+        shell.mainWindow->scheduleFrame(NextFrame::atDisplayPace());
     }
 });
 
-// A resting board needs no frame until something on screen or in the rules is due; the frame
+bool awake(std::uint32_t now) {
+    return std::int32_t(shell.awakeUntil - now) > 0;
+}
+
+// A resting board needs no frame until something on screen or in the rules is due; that frame
 // then hands the engine the whole time since this one, with the outcome of many short frames.
-void restUntilDue(Window& window) {
-    if (!shell.running || !boardAtRest(engine)) {
-        return;
+void scheduleNextFrame(Window& window) {
+    const bool atRest = boardAtRest(engine);
+    std::uint32_t due = kNeverDue;
+    if (atRest) {
+        const PixelSize client = window.clientSize();
+        due = std::min(msUntilRulesDue(engine),
+                       msUntilDrawingDue(engine, scaleForClient(client.width, client.height),
+                                         currentRenderOptions()));
     }
-    const PixelSize client = window.clientSize();
-    const std::uint32_t due =
-        std::min(msUntilRulesDue(engine),
-                 msUntilDrawingDue(engine, scaleForClient(client.width, client.height),
-                                   currentRenderOptions()));
-    window.restFrames(due == kNeverDue ? -1 : int(std::min<std::uint32_t>(due, INT_MAX)));
-    shell.clockResting = true;
+    const NextFrame next = nextFrame(atRest, due, awake(shell.lastTick));
+    shell.resting = next.kind != NextFrame::AtDisplayPace;
+    window.scheduleFrame(next);
 }
 
 } // namespace
 
+NextFrame nextFrame(bool boardAtRest, std::uint32_t msUntilDue, bool awake) {
+    if (!boardAtRest || awake) {
+        return NextFrame::atDisplayPace();
+    }
+    if (msUntilDue == kNeverDue) {
+        return NextFrame::never();
+    }
+    return NextFrame::after(int(std::min<std::uint32_t>(msUntilDue, INT_MAX)));
+}
+
 void pauseGame() {
-    resumeWaiting = false;
-    shell.clockResting = false;
+    shell.resumeWaiting = false;
+    shell.resting = false;
     shell.running = false;
     releaseBackBuffer();
     if (shell.mainWindow) {
-        shell.mainWindow->stopFrames();
+        shell.mainWindow->scheduleFrame(NextFrame::never());
     }
 }
 
 void resumeGame() {
     if (insideModalLoop()) {
-        resumeWaiting = true;
+        shell.resumeWaiting = true;
         return;
     }
-    resumeWaiting = false;
-    shell.clockResting = false;
+    shell.resumeWaiting = false;
+    shell.resting = false;
     shell.previousTick = tickCount();
     shell.lastTick = shell.previousTick;
     shell.running = true;
     resumeBoard(engine);
     if (shell.mainWindow) {
-        shell.mainWindow->startFrames();
+        shell.mainWindow->scheduleFrame(NextFrame::atDisplayPace());
         shell.mainWindow->activate();
+    }
+}
+
+void frameTick() {
+    if (!shell.running) {
+        return;
+    }
+    shell.resting = false;
+    shell.previousTick = shell.lastTick;
+    shell.lastTick = tickCount();
+    runFrame(engine, shell.lastTick - shell.previousTick);
+    // The engine may have paused the game for its boxes, and resumed it.
+    if (shell.mainWindow && shell.running) {
+        drawFrameAndInvalidate(*shell.mainWindow);
+        scheduleNextFrame(*shell.mainWindow);
+    }
+}
+
+void wakeClock(bool burst) {
+    if (burst) {
+        shell.awakeUntil = tickCount() + kAwakeAfterBurstMs;
+    }
+    if (!shell.resting || insideModalLoop()) {
+        return;
+    }
+    frameTick();
+    if (shell.running && shell.mainWindow) {
+        shell.resting = false;
+        shell.mainWindow->scheduleFrame(NextFrame::after(0));
     }
 }
 
@@ -91,26 +135,4 @@ void showFatalError(std::u16string_view text) {
 
 bool boardInputRefused() {
     return engine.boardMoving || !shell.running || shell.messageBoxUp || engine.demoMode;
-}
-
-void frameTick() {
-    shell.clockResting = false;
-    if (!shell.running) {
-        return;
-    }
-    shell.previousTick = shell.lastTick;
-    shell.lastTick = tickCount();
-    runFrame(engine, shell.lastTick - shell.previousTick);
-    if (shell.mainWindow) {
-        // Drawn now, so that a frame that changes no pixel costs no paint at all.
-        drawFrameAndInvalidate(*shell.mainWindow);
-        restUntilDue(*shell.mainWindow);
-    }
-}
-
-void catchUpRestingClock() {
-    // Frames run at the top level only, this one too.
-    if (shell.clockResting && !insideModalLoop()) {
-        frameTick();
-    }
 }

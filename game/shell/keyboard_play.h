@@ -1,7 +1,7 @@
 // Play by keyboard: a cursor the arrows move over the board, a key that taps, a key that lets go.
 #pragma once
 
-#include "platform/window_message.h"
+#include "platform/window.h"
 
 // The cell the keyboard points at; it shows from the first arrow key until the stylus touches.
 struct KeyboardCursor {

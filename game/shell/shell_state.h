@@ -16,8 +16,13 @@ struct ShellState {
     bool messageBoxUp = false;
     std::uint32_t previousTick = 0;
     std::uint32_t lastTick = 0;
-    // The last frame let the frame clock rest: the engine has had no time since lastTick.
-    bool clockResting = false;
+    // The clock rests: the last frame asked for the next one only when something is due (or
+    // not at all), and the engine has had no time since lastTick.
+    bool resting = false;
+    // Until this tick, frames keep the display's pace even on a resting board.
+    std::uint32_t awakeUntil = 0;
+    // A resume asked for inside a modal loop, carried out when the last one ends.
+    bool resumeWaiting = false;
     Window* mainWindow = nullptr;
     MenuBar* menuBar = nullptr;    // owned by the main window; null when it has none
     DialogHost* dialogs = nullptr; // every dialog, message box and help launch

@@ -2,6 +2,7 @@
 #include "game/shell/window_procedure.h"
 
 #include "game/engine/board.h"
+#include "game/engine/engine_services.h"
 #include "game/engine/engine_state.h"
 #include "game/engine/swaps.h"
 #include "game/render/render_options.h"
@@ -22,6 +23,30 @@
 #include "platform/window.h"
 
 namespace {
+
+// Whether the message comes from the user or the desktop (input, commands, activation, menus,
+// help, a resize), so that what the game shows may change: not the window's own coming and
+// going, its frames and paints, nor the pointer merely passing over.
+bool interruptsRest(const WindowMessage& message) {
+    switch (message.kind) {
+    case MessageKind::Create:
+    case MessageKind::Destroy:
+    case MessageKind::Close:
+    case MessageKind::Frame:
+    case MessageKind::Paint:
+        return false;
+    case MessageKind::StylusMove:
+        return message.leftButton;
+    default:
+        return true;
+    }
+}
+
+// A drag's moves and a resize come many to a frame, and keep coming for a while.
+bool comesInBursts(const WindowMessage& message) {
+    return message.kind == MessageKind::Resized ||
+           (message.kind == MessageKind::StylusMove && message.leftButton);
+}
 
 void handleStylus(Window& window, const WindowMessage& message) {
     if (message.kind == MessageKind::StylusDown) {
@@ -51,7 +76,7 @@ void handleStylus(Window& window, const WindowMessage& message) {
     default:
         engine.stylusHeld = false;
         if (engine.selection.column != -1) {
-            playSound(124);
+            playSound(kSoundSelect);
         }
         break;
     }
@@ -147,7 +172,7 @@ bool handleCommand(Window& window, int id) {
 
 bool mainWindowProc(Window& window, const WindowMessage& message) {
     if (interruptsRest(message)) {
-        catchUpRestingClock();
+        wakeClock(comesInBursts(message));
     }
     switch (message.kind) {
     case MessageKind::Create:
@@ -192,6 +217,8 @@ bool mainWindowProc(Window& window, const WindowMessage& message) {
         return true;
     case MessageKind::KeyDown:
         pressGameKey(message.key);
+        return true;
+    case MessageKind::Resized:
         return true;
     case MessageKind::Close:
         return false;

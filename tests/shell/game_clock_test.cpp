@@ -1,76 +1,25 @@
 // The frame clock: measured, wrap-safe time; pauses that hand the engine nothing; the stylus guard.
-#include "game/engine/engine_state.h"
+#include "game/engine/rest.h"
 #include "game/render/status_renderer.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/window_procedure.h"
-#include "platform/menu_bar.h"
-#include "platform/surface.h"
-#include "platform/tick_count.h"
-#include "platform/window.h"
+#include "shell_fixture.h"
 
-#include <QImage>
-#include <gtest/gtest.h>
-#include <vector>
+#include <climits>
 
 namespace {
 
-// A window that only counts what the shell asks of it.
-class CountingWindow final : public Window {
-  public:
-    PixelSize clientSize() const override { return {240, 294}; }
-    void invalidate() override { ++invalidations; }
-    void invalidateArea(const PixelRect& area) override {
-        ++invalidations;
-        areas.push_back(area);
-    }
-    void present(const Surface& buffer) override { shown = buffer.image().copy(); }
-    bool sendMessage(const WindowMessage& message) override {
-        return mainWindowProc(*this, message);
-    }
-    void activate() override {}
-    void close() override { closed = true; }
-    void postQuit(int) override {}
-    void startFrames() override { frames = true; }
-    void stopFrames() override { frames = false; }
-    bool framesRunning() const override { return frames; }
-    void addAccelerator(std::string_view, int) override {}
-    MenuBar* createMenuBar(const MenuBarTemplate&) override { return nullptr; }
-    void destroyMenuBar() override {}
-
-    int invalidations = 0;
-    std::vector<PixelRect> areas;
-    QImage shown;
-    bool frames = false;
-    bool closed = false;
-};
-
-class GameClock : public ::testing::Test {
+// A game on Expert (where a board without moves never ends) lying still.
+class GameClock : public ShellTest {
   protected:
     void SetUp() override {
-        engine = EngineState{};
-        engine.demoMode = false;
-        engine.level = Expert; // a board without moves never ends an Expert game
+        ShellTest::SetUp();
+        layStillGame(Expert);
         engine.timeLeftMs = 50000;
-        for (int column = 0; column < kColumns; ++column) {
-            for (int row = 0; row < kRows; ++row) {
-                // No two like neighbours and no move: the board lies still.
-                engine.cell(column, row).kind = std::uint8_t((column + 2 * row) % 5);
-            }
-        }
-        shell = ShellState{};
-        shell.mainWindow = &window;
     }
-    void TearDown() override {
-        clearTestClock();
-        shell = ShellState{};
+    // A drag's move and a lifted stylus, off the board.
+    void drag() {
+        window.sendMessage({.kind = MessageKind::StylusMove, .x = 1, .y = 1, .leftButton = true});
     }
-    void frameAt(std::uint32_t ms) {
-        setTestClock(ms);
-        window.sendMessage({MessageKind::Frame});
-    }
-
-    CountingWindow window;
+    void lift() { window.sendMessage({.kind = MessageKind::StylusUp, .x = 1, .y = 1}); }
 };
 
 } // namespace
@@ -168,4 +117,53 @@ TEST_F(GameClock, QuitAndCtrlQCloseTheWindow) {
     window.sendMessage({MessageKind::Command, kCommandQuitKey});
     EXPECT_TRUE(window.closed);
     EXPECT_FALSE(shell.running); // the deactivation before the close paused the game
+}
+
+TEST(NextFrame, RestsOnlyOnABoardAtRestAfterAnyBurstAndUntilWhatIsDue) {
+    struct Case {
+        bool atRest;
+        std::uint32_t msUntilDue;
+        bool awake;
+        NextFrame next;
+    };
+    const Case cases[] = {
+        {false, 500, false, NextFrame::atDisplayPace()},
+        {true, 500, true, NextFrame::atDisplayPace()},
+        {true, 500, false, NextFrame::after(500)},
+        {true, 0xF0000000u, false, NextFrame::after(INT_MAX)},
+        {true, kNeverDue, false, NextFrame::never()},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(nextFrame(c.atRest, c.msUntilDue, c.awake), c.next) << c.msUntilDue;
+    }
+}
+
+TEST_F(GameClock, ADragKeepsTheDisplaysPaceAWhileInWhichInputRunsNoFrameOfItsOwn) {
+    setTestClock(1000);
+    resumeGame();
+    // A resume redraws every cell, in two frames; the board then rests until the bar moves.
+    for (const std::uint32_t at : {1016u, 1032u, 1048u}) {
+        frameAt(at);
+    }
+    ASSERT_TRUE(window.restMs.has_value());
+    // The rest ends with the time slept, before the drag is handled.
+    setTestClock(1100);
+    drag();
+    EXPECT_EQ(engine.timeLeftMs, 50000u - 100);
+    frameAt(1116);
+    EXPECT_FALSE(window.restMs.has_value());
+    // Frames keep coming: the stylus lifted in between runs no frame.
+    setTestClock(1120);
+    lift();
+    EXPECT_EQ(engine.timeLeftMs, 50000u - 116);
+    frameAt(3099);
+    EXPECT_FALSE(window.restMs.has_value());
+    frameAt(3116);
+    ASSERT_TRUE(window.restMs.has_value());
+    // A lone tap on a resting board ends the rest, and the board rests again at once.
+    setTestClock(3500);
+    lift();
+    EXPECT_EQ(engine.timeLeftMs, 50000u - 2500);
+    frameAt(3516);
+    EXPECT_TRUE(window.restMs.has_value());
 }

@@ -30,7 +30,10 @@
 class RecordingWindow final : public Window {
   public:
     PixelSize clientSize() const override { return size; }
-    void invalidate() override { ++invalidations; }
+    void invalidateArea(const PixelRect& area) override {
+        ++invalidations;
+        areas.push_back(area);
+    }
     void present(const Surface& buffer) override { shown = buffer.image().copy(); }
     bool sendMessage(const WindowMessage& message) override {
         return mainWindowProc(*this, message);
@@ -41,10 +44,13 @@ class RecordingWindow final : public Window {
         sendMessage({MessageKind::Destroy});
     }
     void postQuit(int exitCode) override { quitCode = exitCode; }
-    void startFrames() override { frames = true; }
-    void stopFrames() override { frames = false; }
-    bool framesRunning() const override { return frames; }
-    void restFrames(int ms) override { restMs = ms; }
+    void scheduleFrame(NextFrame next) override {
+        frames = next.kind != NextFrame::Never;
+        restMs.reset();
+        if (next.kind != NextFrame::AtDisplayPace) {
+            restMs = next.kind == NextFrame::After ? next.ms : -1;
+        }
+    }
     void addAccelerator(std::string_view keys, int commandId) override {
         accelerators.emplace_back(keys, commandId);
     }
@@ -63,8 +69,9 @@ class RecordingWindow final : public Window {
 
     PixelSize size{240, 294};
     int invalidations = 0;
+    std::vector<PixelRect> areas;
     bool frames = false;
-    // The rest the last frames asked for, if any.
+    // The rest the last request asked for (-1: until woken), if any.
     std::optional<int> restMs;
     bool closed = false;
     int quitCode = -1;

@@ -18,7 +18,7 @@ TEST_F(Painting, APausedGameWithAPieceSelectedPaintsWhenAskedAndThenRests) {
     runFor(100);
     ASSERT_EQ(engine.selection.column, 0);
     pauseGame();
-    window->invalidate();
+    window->invalidateArea({0, 0, 240, 294});
     const int before = paints;
     runFor(300);
     EXPECT_GE(paints, before + 1);

@@ -143,6 +143,11 @@ class QtShellTest : public DeviceRootTest {
     }
 
     static void startStillGame(int level) { layStillGame(level); }
+    // Whether the frames go on: one arrives within half a second.
+    bool framesGoOn() {
+        const int before = frames;
+        return runUntil([&] { return frames > before; }, 500);
+    }
 
     QtDialogHost dialogs;
     RecordingSoundPlayer sounds;

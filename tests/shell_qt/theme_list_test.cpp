@@ -53,7 +53,7 @@ TEST_F(LoadThemeDialog, DoneWithNothingChosenKeepsThePlayersThemeAndTheGameGoesO
     EXPECT_EQ(std::u16string(preferences.themePath), theme);
     // No activation is needed for the game to go on.
     EXPECT_TRUE(shell.running);
-    EXPECT_TRUE(window->framesRunning());
+    EXPECT_TRUE(framesGoOn());
 }
 
 } // namespace
