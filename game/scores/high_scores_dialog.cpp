@@ -10,17 +10,18 @@
 namespace {
 
 // "%i. %s\n%u": the place from 1, the name, and on a second line the score.
-std::u16string placeText(int level, int place) {
+std::u16string placeText(const HighScoreTable& table, int level, int place) {
     std::u16string text = utf16FromUtf8(std::to_string(place + 1) + ". ");
-    text += fieldText(highScores.entries[level][place].name);
+    text += fieldText(table.entries[level][place].name);
     text += u'\n';
-    text += utf16FromUtf8(std::to_string(entryScore(level, place)));
+    text += utf16FromUtf8(std::to_string(entryScore(table, level, place)));
     return text;
 }
 
 class HighScoresProcedure final : public DialogProcedure {
   public:
-    HighScoresProcedure(DialogHost& dialogs, int level) : dialogs_(dialogs), shownLevel_(level) {}
+    HighScoresProcedure(DialogHost& dialogs, HighScores& highScores, int level)
+        : dialogs_(dialogs), highScores_(highScores), shownLevel_(level) {}
 
     void initDialog(DialogHandle& dialog) override { show(dialog, shownLevel_); }
 
@@ -31,11 +32,12 @@ class HighScoresProcedure final : public DialogProcedure {
         } else if (id >= kShowEasyButton && id <= kShowExpertButton) {
             show(dialog, id - kShowEasyButton);
         } else if (id >= kFirstPlaceButton && id < kFirstPlaceButton + kScorePlaces) {
-            const std::u16string text = u"The password for this score is: " +
-                                        entryPassword(shownLevel_, id - kFirstPlaceButton);
+            const std::u16string text =
+                u"The password for this score is: " +
+                entryPassword(highScores_.table, shownLevel_, id - kFirstPlaceButton);
             dialog.messageBox(text, u"Password", MessageButtons::Ok);
         } else if (id == kAddScoreButton) {
-            const int added = addScoreDialog(dialogs_);
+            const int added = addScoreDialog(dialogs_, highScores_);
             if (added >= 1 && added <= kScoreLevels) {
                 show(dialog, added - 1);
             }
@@ -53,11 +55,13 @@ class HighScoresProcedure final : public DialogProcedure {
         shownLevel_ = level;
         dialog.setItemText(kShownLevelLabel, levelName(level));
         for (int place = 0; place < kScorePlaces; ++place) {
-            dialog.setItemText(kFirstPlaceButton + place, placeText(level, place));
+            dialog.setItemText(kFirstPlaceButton + place,
+                               placeText(highScores_.table, level, place));
         }
     }
 
     DialogHost& dialogs_;
+    HighScores& highScores_;
     int shownLevel_;
 };
 
@@ -76,7 +80,7 @@ std::u16string_view levelName(int level) {
     }
 }
 
-int highScoresDialog(DialogHost& dialogs, int level) {
-    HighScoresProcedure procedure(dialogs, level);
+int highScoresDialog(DialogHost& dialogs, HighScores& highScores, int level) {
+    HighScoresProcedure procedure(dialogs, highScores, level);
     return dialogs.runModal(highScoresTemplate(), procedure);
 }

@@ -5,8 +5,8 @@
 #include "game/engine/frame.h"
 #include "game/engine/rest.h"
 #include "game/render/drawing_due.h"
+#include "game/shell/game.h"
 #include "game/shell/paint.h"
-#include "game/shell/shell_state.h"
 #include "platform/dialog_host.h"
 #include "platform/modal_loops.h"
 #include "platform/tick_count.h"
@@ -16,34 +16,23 @@
 
 namespace {
 
-// Frames and the clock go on at the top level only: a resume asked for inside a modal loop
-// waits for it to end, and frames that ran when the loop began ask for the display's pace again.
-[[maybe_unused]] const int atTopLevelAgain = addModalLoopsEndedListener([] {
-    if (shell.resumeWaiting) {
-        resumeGame();
-    } else if (shell.running && shell.mainWindow) {
-        shell.resting = false;
-        shell.mainWindow->scheduleFrame(NextFrame::atDisplayPace());
-    }
-});
-
-bool awake(std::uint32_t now) {
-    return std::int32_t(shell.awakeUntil - now) > 0;
+bool awake(const ClockState& clock, std::uint32_t now) {
+    return std::int32_t(clock.awakeUntil - now) > 0;
 }
 
 // A resting board needs no frame until something on screen or in the rules is due; that frame
 // then hands the engine the whole time since this one, with the outcome of many short frames.
-void scheduleNextFrame(Window& window) {
-    const bool atRest = boardAtRest(engine);
+void scheduleNextFrame(Game& game, Window& window) {
+    const bool atRest = boardAtRest(game.engine);
     std::uint32_t due = kNeverDue;
     if (atRest) {
         const PixelSize client = window.clientSize();
-        due = std::min(msUntilRulesDue(engine),
-                       msUntilDrawingDue(engine, scaleForClient(client.width, client.height),
-                                         currentRenderOptions()));
+        due = std::min(msUntilRulesDue(game.engine),
+                       msUntilDrawingDue(game.engine, scaleForClient(client.width, client.height),
+                                         currentRenderOptions(game)));
     }
-    const NextFrame next = nextFrame(atRest, due, awake(shell.lastTick));
-    shell.resting = next.kind != NextFrame::AtDisplayPace;
+    const NextFrame next = nextFrame(atRest, due, awake(game.clock, game.clock.lastTick));
+    game.clock.resting = next.kind != NextFrame::AtDisplayPace;
     window.scheduleFrame(next);
 }
 
@@ -59,80 +48,94 @@ NextFrame nextFrame(bool boardAtRest, std::uint32_t msUntilDue, bool awake) {
     return NextFrame::after(int(std::min<std::uint32_t>(msUntilDue, INT_MAX)));
 }
 
-void pauseGame() {
-    shell.resumeWaiting = false;
-    shell.resting = false;
-    shell.running = false;
-    releaseBackBuffer();
-    if (shell.mainWindow) {
-        shell.mainWindow->scheduleFrame(NextFrame::never());
+void pauseGame(Game& game) {
+    game.clock.resumeWaiting = false;
+    game.clock.resting = false;
+    game.clock.running = false;
+    releaseBackBuffer(game);
+    if (game.window) {
+        game.window->scheduleFrame(NextFrame::never());
     }
 }
 
-void resumeGame() {
+void resumeGame(Game& game) {
+    ClockState& clock = game.clock;
     if (insideModalLoop()) {
-        shell.resumeWaiting = true;
+        clock.resumeWaiting = true;
         return;
     }
-    shell.resumeWaiting = false;
-    shell.resting = false;
-    shell.previousTick = tickCount();
-    shell.lastTick = shell.previousTick;
-    shell.running = true;
-    resumeBoard(engine);
-    if (shell.mainWindow) {
-        shell.mainWindow->scheduleFrame(NextFrame::atDisplayPace());
-        shell.mainWindow->activate();
+    clock.resumeWaiting = false;
+    clock.resting = false;
+    clock.previousTick = tickCount();
+    clock.lastTick = clock.previousTick;
+    clock.running = true;
+    resumeBoard(game.engine);
+    if (game.window) {
+        game.window->scheduleFrame(NextFrame::atDisplayPace());
+        game.window->activate();
     }
 }
 
-void frameTick() {
-    if (!shell.running) {
+void backAtTopLevel(Game& game) {
+    if (game.clock.resumeWaiting) {
+        resumeGame(game);
+    } else if (game.clock.running && game.window) {
+        game.clock.resting = false;
+        game.window->scheduleFrame(NextFrame::atDisplayPace());
+    }
+}
+
+void frameTick(Game& game) {
+    ClockState& clock = game.clock;
+    if (!clock.running) {
         return;
     }
-    shell.resting = false;
-    shell.previousTick = shell.lastTick;
-    shell.lastTick = tickCount();
-    runFrame(engine, shell.lastTick - shell.previousTick);
+    clock.resting = false;
+    clock.previousTick = clock.lastTick;
+    clock.lastTick = tickCount();
+    runFrame(game.engine, clock.lastTick - clock.previousTick);
     // The engine may have paused the game for its boxes, and resumed it.
-    if (shell.mainWindow && shell.running) {
-        drawFrameAndInvalidate(*shell.mainWindow);
-        scheduleNextFrame(*shell.mainWindow);
+    if (game.window && clock.running) {
+        drawFrameAndInvalidate(game, *game.window);
+        scheduleNextFrame(game, *game.window);
     }
 }
 
-void wakeClock(bool burst) {
+void wakeClock(Game& game, bool burst) {
+    ClockState& clock = game.clock;
     if (burst) {
-        shell.awakeUntil = tickCount() + kAwakeAfterBurstMs;
+        clock.awakeUntil = tickCount() + kAwakeAfterBurstMs;
     }
-    if (!shell.resting || insideModalLoop()) {
+    if (!clock.resting || insideModalLoop()) {
         return;
     }
-    frameTick();
-    if (shell.running && shell.mainWindow) {
-        shell.resting = false;
-        shell.mainWindow->scheduleFrame(NextFrame::after(0));
+    frameTick(game);
+    if (clock.running && game.window) {
+        clock.resting = false;
+        game.window->scheduleFrame(NextFrame::after(0));
     }
 }
 
-int showMessageBox(std::u16string_view text, std::u16string_view caption, MessageButtons buttons) {
-    pauseGame();
-    shell.messageBoxUp = true;
+int showMessageBox(Game& game, std::u16string_view text, std::u16string_view caption,
+                   MessageButtons buttons) {
+    pauseGame(game);
+    game.clock.messageBoxUp = true;
     int pressed = kDialogOk;
-    if (shell.dialogs) {
-        pressed = shell.dialogs->messageBox(
+    if (game.dialogs) {
+        pressed = game.dialogs->messageBox(
             {std::u16string(text), std::u16string(caption), buttons, false});
     }
-    resumeGame();
-    shell.messageBoxUp = false;
+    resumeGame(game);
+    game.clock.messageBoxUp = false;
     return pressed;
 }
 
-void showFatalError(std::u16string_view text) {
-    pauseGame();
-    showMessageBox(text, u"Error");
+void showFatalError(Game& game, std::u16string_view text) {
+    pauseGame(game);
+    showMessageBox(game, text, u"Error");
 }
 
-bool boardInputRefused() {
-    return engine.boardMoving || !shell.running || shell.messageBoxUp || engine.demoMode;
+bool boardInputRefused(const Game& game) {
+    return game.engine.boardMoving || !game.clock.running || game.clock.messageBoxUp ||
+           game.engine.demoMode;
 }

@@ -2,23 +2,17 @@
 #include "game/shell/paint.h"
 
 #include "game/engine/board.h"
-#include "game/render/back_buffer.h"
 #include "game/render/board_renderer.h"
 #include "game/render/merged_areas.h"
-#include "game/shell/keyboard_play.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_state.h"
+#include "game/shell/game.h"
 #include "platform/fatal_error.h"
 #include "platform/window.h"
 
 namespace {
 
-BackBuffer backBuffer;
-// Set when an engine frame's drawing is in the buffer and awaits its paint.
-bool frameDrawn = false;
-
 // Draws the frame; null when the client area is empty.
-Surface* drawIntoBuffer(PixelSize client) {
+Surface* drawIntoBuffer(Game& game, PixelSize client) {
+    BackBuffer& backBuffer = game.backBuffer;
     if (client.width <= 0 || client.height <= 0) {
         return nullptr;
     }
@@ -29,71 +23,72 @@ Surface* drawIntoBuffer(PixelSize client) {
     // A fresh buffer is white: every cell must be drawn into it, or a paint while paused (a
     // menu open, a dialog up) would show a board of blank squares.
     if (backBuffer.fresh()) {
-        markAllCells(engine);
+        markAllCells(game.engine);
     }
-    drawFrame(*buffer, scaleForClient(client.width, client.height), engine, pieceArt,
-              currentRenderOptions());
+    drawFrame(*buffer, scaleForClient(client.width, client.height), game.engine, game.pieceArt,
+              currentRenderOptions(game));
     return buffer;
 }
 
 // The frame's changes reach the window as one update of a few merged rectangles.
-void invalidateChanges(Window& window) {
-    for (const PixelRect& area : mergedAreas(backBuffer.takeChanges())) {
+void invalidateChanges(Game& game, Window& window) {
+    for (const PixelRect& area : mergedAreas(game.backBuffer.takeChanges())) {
         window.invalidateArea(area);
     }
 }
 
 } // namespace
 
-void paintWindow(Window& window) {
+void paintWindow(Game& game, Window& window) {
     // The program is ending behind a fatal error's box; nothing is left to draw into.
     if (fatalErrorShowing()) {
         return;
     }
     const PixelSize client = window.clientSize();
     Surface* buffer = nullptr;
-    if (frameDrawn) {
-        buffer = backBuffer.forClient(client.width, client.height);
-        frameDrawn = false;
-        if (backBuffer.fresh()) {
+    if (game.frameDrawn) {
+        buffer = game.backBuffer.forClient(client.width, client.height);
+        game.frameDrawn = false;
+        if (game.backBuffer.fresh()) {
             buffer = nullptr;
         }
     }
     if (!buffer) {
-        buffer = drawIntoBuffer(client);
+        buffer = drawIntoBuffer(game, client);
         if (!buffer) {
             return;
         }
         // The paint may cover less than this drawing changed (an uncovered corner): the rest
         // is painted next.
-        invalidateChanges(window);
+        invalidateChanges(game, window);
     }
     window.present(*buffer);
 }
 
-void drawFrameAndInvalidate(Window& window) {
-    if (!drawIntoBuffer(window.clientSize())) {
+void drawFrameAndInvalidate(Game& game, Window& window) {
+    if (!drawIntoBuffer(game, window.clientSize())) {
         return;
     }
-    frameDrawn = true;
-    invalidateChanges(window);
+    game.frameDrawn = true;
+    invalidateChanges(game, window);
 }
 
-RenderOptions currentRenderOptions() {
+RenderOptions currentRenderOptions(const Game& game) {
+    const Preferences& preferences = game.preferences;
     RenderOptions options;
     options.backgroundColor = preferences.backgroundColor();
     options.hintsOn = preferences.hintsOn != 0;
     options.showTurnScore = preferences.showTurnScore != 0;
     options.transparencyOn = preferences.transparencyOn != 0;
-    options.messageBoxUp = shell.messageBoxUp;
-    if (keyboardCursor.shown) {
-        options.cursorColumn = keyboardCursor.column;
-        options.cursorRow = keyboardCursor.row;
+    options.messageBoxUp = game.clock.messageBoxUp;
+    if (game.keyboardCursor.shown) {
+        options.cursorColumn = game.keyboardCursor.column;
+        options.cursorRow = game.keyboardCursor.row;
     }
     return options;
 }
 
-void releaseBackBuffer() {
-    backBuffer.release();
-    frameDrawn = false;
+void releaseBackBuffer(Game& game) {
+    game.backBuffer.release();
+    game.frameDrawn = false;
 }

@@ -2,19 +2,10 @@
 #include "game/shell/start_up.h"
 
 #include "game/engine/board.h"
-#include "game/engine/engine_state.h"
 #include "game/resources/game_resources.h"
-#include "game/scores/high_score_table.h"
-#include "game/scores/score_services.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/install_directory.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_services.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/sounds.h"
+#include "game/shell/game.h"
 #include "game/shell/window_procedure.h"
 #include "game/themes/theme_loader.h"
-#include "game/themes/theme_settings.h"
 #include "platform/device_root.h"
 #include "platform/dialog_qt.h"
 #include "platform/fatal_error.h"
@@ -40,7 +31,7 @@ void installHelpPage() {
 
 } // namespace
 
-int mainLoop() {
+int runGame() {
     initGameResources();
     Q_INIT_RESOURCE(help);
     SingleInstance instance;
@@ -50,36 +41,38 @@ int mainLoop() {
     if (installOnFirstRun()) {
         installHelpPage();
     }
-    readInstallDirectory();
-    loadPreferences();
+    Game game;
+    readInstallDirectory(game.installDirectory);
+    loadPreferences(game.preferences, installPath(game, u"zorv.prf"));
 
     QtDialogHost dialogs;
     QtSoundPlayer sounds;
-    ShellServices services;
-    ShellMessageBoxes messageBoxes;
-    ShellFatalErrors fatalErrors;
-    shell.dialogs = &dialogs;
-    shell.sounds = &sounds;
-    engine.services = &services;
+    ShellMessageBoxes messageBoxes(game);
+    ShellFatalErrors fatalErrors(game);
+    game.dialogs = &dialogs;
+    game.soundPlayer = &sounds;
     setMessageBoxService(&messageBoxes);
     setFatalErrorDisplay(&fatalErrors);
 
-    MainWindow window(QStringLiteral("Zorvagon"), mainWindowProc);
+    MainWindow window(QStringLiteral("Zorvagon"),
+                      [&game](Window& target, const WindowMessage& message) {
+                          return mainWindowProc(game, target, message);
+                      });
     window.setWindowIcon(QIcon(QString::fromLatin1(programIconPath)));
-    shell.mainWindow = &window;
+    game.window = &window;
     dialogs.setMainWindow(&window);
     instance.setRaiseRequestHandler([&window] { window.activate(); });
 
-    themeSettings = {preferences.themePath, shell.installDirectory, savePreferences};
-    loadTheme();
+    loadTheme(game.pieceArt, themeSettings(game));
     seedRandom(startSeed());
-    newBoard(engine);
-    loadSounds();
-    loadHighScores(installPath(u"high.scr"));
+    newBoard(game.engine);
+    loadSounds(game);
+    loadHighScores(game.highScores, installPath(game, u"high.scr"));
     window.showAtOpeningSize();
-    resumeGame();
+    resumeGame(game);
     const int exitCode = QApplication::exec();
-    shell.mainWindow = nullptr;
+    game.window = nullptr;
     setFatalErrorDisplay(nullptr);
+    setMessageBoxService(nullptr);
     return exitCode;
 }

@@ -4,4 +4,6 @@
 #include "game/shell/command_ids.h"
 #include "platform/window.h"
 
-bool mainWindowProc(Window& window, const WindowMessage& message);
+struct Game;
+
+bool mainWindowProc(Game& game, Window& window, const WindowMessage& message);

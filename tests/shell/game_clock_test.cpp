@@ -12,7 +12,7 @@ class GameClock : public ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        layStillGame(Expert);
+        layStillGame(engine, Expert);
         engine.timeLeftMs = 50000;
     }
     // A drag's move and a lifted stylus, off the board.
@@ -26,7 +26,7 @@ class GameClock : public ShellTest {
 
 TEST_F(GameClock, EachFrameHandsTheEngineTheMeasuredTime) {
     setTestClock(1000);
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     frameAt(1050);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 50);
@@ -36,7 +36,7 @@ TEST_F(GameClock, EachFrameHandsTheEngineTheMeasuredTime) {
 
 TEST_F(GameClock, AFramePaintsOnlyWhatItChangedAndThePaintShowsIt) {
     setTestClock(1000);
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     window.areas.clear();
     frameAt(1032);
@@ -61,12 +61,12 @@ TEST_F(GameClock, AFramePaintsOnlyWhatItChangedAndThePaintShowsIt) {
 
 TEST_F(GameClock, APauseOfAnyLengthHandsTheEngineNoTime) {
     setTestClock(1000);
-    resumeGame();
-    pauseGame();
+    resumeGame(game);
+    pauseGame(game);
     EXPECT_FALSE(window.frames);
     frameAt(600000); // a frame message that arrives while paused does nothing
     EXPECT_EQ(engine.timeLeftMs, 50000u);
-    resumeGame();
+    resumeGame(game);
     EXPECT_TRUE(window.frames);
     frameAt(600020);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 20);
@@ -74,40 +74,40 @@ TEST_F(GameClock, APauseOfAnyLengthHandsTheEngineNoTime) {
 
 TEST_F(GameClock, AWrappedTickCountGivesANormalDelta) {
     setTestClock(0xFFFFFFF0u);
-    resumeGame();
+    resumeGame(game);
     frameAt(0x10);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 32);
 }
 
 TEST_F(GameClock, AMenuPausesWhileOpenAndResumesOnce) {
     setTestClock(0);
-    resumeGame();
+    resumeGame(game);
     window.sendMessage({MessageKind::MenuOpened});
-    EXPECT_FALSE(shell.running);
+    EXPECT_FALSE(clock.running);
     setTestClock(30000);
     window.sendMessage({MessageKind::MenuClosed});
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
     frameAt(30010);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 10);
 }
 
 TEST_F(GameClock, TheStylusIsRefusedInTheDemoWhilePausedAndWhileABoxShows) {
     setTestClock(0);
-    resumeGame();
+    resumeGame(game);
     const WindowMessage tap{MessageKind::StylusDown, 0, Activation::Activated, 4 + 29 * 2 + 5,
                             10 + 29 * 3 + 5};
     engine.demoMode = true;
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, -1);
     engine.demoMode = false;
-    shell.messageBoxUp = true;
+    clock.messageBoxUp = true;
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, -1);
-    shell.messageBoxUp = false;
-    pauseGame();
+    clock.messageBoxUp = false;
+    pauseGame(game);
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, -1);
-    resumeGame();
+    resumeGame(game);
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, 2);
     EXPECT_EQ(engine.selection.row, 3);
@@ -116,7 +116,7 @@ TEST_F(GameClock, TheStylusIsRefusedInTheDemoWhilePausedAndWhileABoxShows) {
 TEST_F(GameClock, QuitAndCtrlQCloseTheWindow) {
     window.sendMessage({MessageKind::Command, kCommandQuitKey});
     EXPECT_TRUE(window.closed);
-    EXPECT_FALSE(shell.running); // the deactivation before the close paused the game
+    EXPECT_FALSE(clock.running); // the deactivation before the close paused the game
 }
 
 TEST(NextFrame, RestsOnlyOnABoardAtRestAfterAnyBurstAndUntilWhatIsDue) {
@@ -140,7 +140,7 @@ TEST(NextFrame, RestsOnlyOnABoardAtRestAfterAnyBurstAndUntilWhatIsDue) {
 
 TEST_F(GameClock, ADragKeepsTheDisplaysPaceAWhileInWhichInputRunsNoFrameOfItsOwn) {
     setTestClock(1000);
-    resumeGame();
+    resumeGame(game);
     // A resume redraws every cell, in two frames; the board then rests until the bar moves.
     for (const std::uint32_t at : {1016u, 1032u, 1048u}) {
         frameAt(at);

@@ -2,33 +2,21 @@
 // sounds, and the game's files in a fresh device root.
 #pragma once
 
-#include "device_root_fixture.h"
-#include "game/engine/engine_state.h"
-#include "game/resources/game_resources.h"
-#include "game/scores/high_score_table.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/install_directory.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_services.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/sounds.h"
 #include "game/shell/window_procedure.h"
+#include "game_fixture.h"
 #include "platform/dialog_scripted.h"
-#include "platform/random.h"
 #include "platform/recording_menu_bar.h"
-#include "platform/recording_sound_player.h"
 #include "platform/surface.h"
 #include "platform/tick_count.h"
 #include "platform/window.h"
-#include "shell_wiring.h"
 
 #include <QImage>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
 class RecordingWindow final : public Window {
   public:
+    explicit RecordingWindow(Game& game) : game_(game) {}
     PixelSize clientSize() const override { return size; }
     void invalidateArea(const PixelRect& area) override {
         ++invalidations;
@@ -36,7 +24,7 @@ class RecordingWindow final : public Window {
     }
     void present(const Surface& buffer) override { shown = buffer.image().copy(); }
     bool sendMessage(const WindowMessage& message) override {
-        return mainWindowProc(*this, message);
+        return mainWindowProc(game_, *this, message);
     }
     void activate() override {}
     void close() override {
@@ -78,29 +66,29 @@ class RecordingWindow final : public Window {
     QImage shown;
     std::vector<std::pair<std::string, int>> accelerators;
     std::unique_ptr<RecordingMenuBar> menuBar;
+
+  private:
+    Game& game_;
 };
 
-class ShellTest : public DeviceRootTest {
+class ShellTest : public GameTest<ScriptedDialogHost> {
   protected:
     void SetUp() override {
-        DeviceRootTest::SetUp();
-        wireShell(root(), {dialogs, sounds, services, messageBoxes});
-        shell.mainWindow = &window;
-        loadSounds();
+        GameTest::SetUp();
+        game.window = &window;
+        loadSounds(game);
         window.sendMessage({MessageKind::Create});
         setTestClock(1000);
     }
     void TearDown() override {
         clearTestClock();
-        freeSounds();
-        unwireShell();
-        DeviceRootTest::TearDown();
+        GameTest::TearDown();
     }
 
     // A game in progress on a board that lies still and has no move, running.
     void startStillGame(int level) {
-        layStillGame(level);
-        shell.running = true;
+        layStillGame(engine, level);
+        clock.running = true;
     }
     void frameAt(std::uint32_t ms) {
         setTestClock(ms);
@@ -120,9 +108,5 @@ class ShellTest : public DeviceRootTest {
         }
     }
 
-    RecordingWindow window;
-    ScriptedDialogHost dialogs;
-    RecordingSoundPlayer sounds;
-    ShellServices services;
-    ShellMessageBoxes messageBoxes;
+    RecordingWindow window{game};
 };

@@ -17,7 +17,7 @@ TEST_F(Painting, APausedGameWithAPieceSelectedPaintsWhenAskedAndThenRests) {
     window->sendMessage({.kind = MessageKind::StylusUp, .x = 19, .y = 25});
     runFor(100);
     ASSERT_EQ(engine.selection.column, 0);
-    pauseGame();
+    pauseGame(game);
     window->invalidateArea({0, 0, 240, 294});
     const int before = paints;
     runFor(300);
