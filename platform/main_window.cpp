@@ -2,7 +2,6 @@
 #include "platform/main_window.h"
 
 #include "platform/first_paint_report.h"
-#include "platform/modal_loops.h"
 #include "platform/qt_menu_bar.h"
 #include "platform/surface.h"
 
@@ -129,7 +128,8 @@ class MainWindow::ClientArea final : public QWidget {
 };
 
 MainWindow::MainWindow(const QString& title, WindowProcedure procedure)
-    : procedure_(std::move(procedure)), frames_([this] { deliverFrame(); }) {
+    : procedure_(std::move(procedure)),
+      frames_([this] { sendMessage({.kind = MessageKind::Frame}); }) {
     setWindowTitle(title);
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -153,36 +153,23 @@ PixelSize MainWindow::clientSize() const {
             int(std::lround(client_->height() * ratio))};
 }
 
-void MainWindow::invalidateArea(const PixelRect& area) {
-    if (area.empty())
-        return;
-    const QRect logical = logicalRect(area, client_->devicePixelRatioF());
-    // Inside a paint, what the paint covers is shown when it presents; asking for it again
-    // would paint again, and a drawing that changes pixels each time it is made (a frame
-    // drawn over a piece drawn over its cell) would then paint for ever.
-    if (painter_) {
-        const QRegion rest = QRegion(logical) - paintRegion_;
-        if (!rest.isEmpty())
-            client_->update(rest);
-        return;
+void MainWindow::paintNow(const std::vector<PixelRect>& areas) {
+    const double ratio = client_->devicePixelRatioF();
+    QRegion region;
+    for (const PixelRect& area : areas) {
+        if (!area.empty())
+            region += logicalRect(area, ratio);
     }
-    // A box the frame opened paints as usual while it shows.
-    if (inFrame_ && !insideModalLoop())
-        frameChanges_ += logical;
-    else
-        client_->update(logical);
+    if (!region.isEmpty())
+        client_->repaint(region);
 }
 
-// What a frame changed is painted before the frame returns to the event loop: an update would
-// wake the program a second time, later in the frame period, to paint it.
-void MainWindow::deliverFrame() {
-    inFrame_ = true;
-    sendMessage({.kind = MessageKind::Frame});
-    inFrame_ = false;
-    QRegion changes;
-    changes.swap(frameChanges_);
-    if (!changes.isEmpty())
-        client_->repaint(changes);
+void MainWindow::invalidateArea(const PixelRect& area) {
+    // A paint shows the buffer as it stands; asking for another from inside it would paint for
+    // ever if the caller asked in every paint.
+    if (area.empty() || painter_)
+        return;
+    client_->update(logicalRect(area, client_->devicePixelRatioF()));
 }
 
 void MainWindow::present(const Surface& buffer) {

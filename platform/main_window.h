@@ -21,6 +21,7 @@ class MainWindow final : public QWidget, public Window {
     ~MainWindow() override;
 
     PixelSize clientSize() const override;
+    void paintNow(const std::vector<PixelRect>& areas) override;
     void invalidateArea(const PixelRect& area) override;
     void present(const Surface& buffer) override;
     bool sendMessage(const WindowMessage& message) override;
@@ -57,7 +58,6 @@ class MainWindow final : public QWidget, public Window {
     // Tightens the menu bar's look until all of its buttons fit this width.
     void fitMenuBar(int width);
     void sendDestroy();
-    void deliverFrame();
 
     WindowProcedure procedure_;
     QVBoxLayout* layout_ = nullptr;
@@ -69,7 +69,4 @@ class MainWindow final : public QWidget, public Window {
     QRegion paintRegion_;
     FrameTimer frames_;
     bool destroyed_ = false;
-    // While a frame is being handled: the areas it invalidated, painted once when it ends.
-    bool inFrame_ = false;
-    QRegion frameChanges_;
 };

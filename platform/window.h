@@ -73,7 +73,10 @@ class Window {
 
     // The size of the area the game draws in, below any menu bar.
     virtual PixelSize clientSize() const = 0;
+    // Paints these areas of the client area before returning, as one paint, without erasing.
+    virtual void paintNow(const std::vector<PixelRect>& areas) = 0;
     // Schedules a paint of part of the client area, without erasing it; a window may paint more.
+    // Inside a paint it does nothing: a paint shows the buffer as it stands.
     virtual void invalidateArea(const PixelRect& area) = 0;
     // Inside a Paint message: copies the buffer to the client area at (0, 0), unchanged.
     virtual void present(const Surface& buffer) = 0;

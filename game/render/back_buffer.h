@@ -11,7 +11,8 @@ class BackBuffer {
     // The buffer for a client area, made white when missing or when the size changed.
     Surface* forClient(int width, int height);
     void release();
-    bool held() const { return surface_.has_value(); }
+    // The buffer as it stands; null when there is none.
+    const Surface* surface() const { return surface_ && surface_->valid() ? &*surface_ : nullptr; }
     // Whether the buffer is fresh: made (white) by a forClient, on whatever path, and not yet
     // drawn and taken as shown, so the next drawing must cover every cell.
     bool fresh() const { return fresh_; }

@@ -23,3 +23,18 @@ void savePreferences(const Game& game) {
 ThemeSettings themeSettings(Game& game) {
     return {game.preferences.themePath, game.installDirectory, [&game] { savePreferences(game); }};
 }
+
+RenderOptions renderOptions(const Game& game) {
+    const Preferences& preferences = game.preferences;
+    RenderOptions options;
+    options.backgroundColor = preferences.backgroundColor();
+    options.hintsOn = preferences.hintsOn != 0;
+    options.showTurnScore = preferences.showTurnScore != 0;
+    options.transparencyOn = preferences.transparencyOn != 0;
+    options.messageBoxUp = game.clock.messageBoxUp;
+    if (game.keyboardCursor.shown) {
+        options.cursorColumn = game.keyboardCursor.column;
+        options.cursorRow = game.keyboardCursor.row;
+    }
+    return options;
+}

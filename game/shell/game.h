@@ -2,8 +2,8 @@
 #pragma once
 
 #include "game/engine/engine_state.h"
-#include "game/render/back_buffer.h"
 #include "game/render/piece_art.h"
+#include "game/render/renderer.h"
 #include "game/scores/high_score_table.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/install_directory.h"
@@ -36,9 +36,7 @@ struct Game {
     PieceArt pieceArt;
     KeyboardCursor keyboardCursor;
     SoundTable sounds;
-    BackBuffer backBuffer;
-    // Set when an engine frame's drawing is in the buffer and awaits its paint.
-    bool frameDrawn = false;
+    Renderer renderer;
 
     // What the program lends the game; null where it has none (tests, a window without menus).
     Window* window = nullptr;
@@ -58,3 +56,5 @@ std::u16string installPath(const Game& game, std::u16string_view name);
 void savePreferences(const Game& game);
 // What theme loading and the theme list take from the game.
 ThemeSettings themeSettings(Game& game);
+// What the renderer draws with besides the engine and the bitmaps: the options and the cursor.
+RenderOptions renderOptions(const Game& game);

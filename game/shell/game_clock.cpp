@@ -6,8 +6,8 @@
 #include "game/engine/rest.h"
 #include "game/render/drawing_due.h"
 #include "game/shell/game.h"
-#include "game/shell/paint.h"
 #include "platform/dialog_host.h"
+#include "platform/fatal_error.h"
 #include "platform/modal_loops.h"
 #include "platform/tick_count.h"
 
@@ -29,11 +29,25 @@ void scheduleNextFrame(Game& game, Window& window) {
         const PixelSize client = window.clientSize();
         due = std::min(msUntilRulesDue(game.engine),
                        msUntilDrawingDue(game.engine, scaleForClient(client.width, client.height),
-                                         currentRenderOptions(game)));
+                                         renderOptions(game)));
     }
     const NextFrame next = nextFrame(atRest, due, awake(game.clock, game.clock.lastTick));
     game.clock.resting = next.kind != NextFrame::AtDisplayPace;
     window.scheduleFrame(next);
+}
+
+// Draws the frame into the renderer's buffer; gives the areas whose pixels changed.
+std::vector<PixelRect> drawPicture(Game& game, Window& window) {
+    const PixelSize client = window.clientSize();
+    if (client.width <= 0 || client.height <= 0) {
+        return {};
+    }
+    std::vector<PixelRect> changed =
+        game.renderer.draw(client, game.engine, game.pieceArt, renderOptions(game));
+    if (!game.renderer.picture()) {
+        fatalError(u"no bmpDC");
+    }
+    return changed;
 }
 
 } // namespace
@@ -52,7 +66,6 @@ void pauseGame(Game& game) {
     game.clock.resumeWaiting = false;
     game.clock.resting = false;
     game.clock.running = false;
-    releaseBackBuffer(game);
     if (game.window) {
         game.window->scheduleFrame(NextFrame::never());
     }
@@ -96,8 +109,20 @@ void frameTick(Game& game) {
     runFrame(game.engine, clock.lastTick - clock.previousTick);
     // The engine may have paused the game for its boxes, and resumed it.
     if (game.window && clock.running) {
-        drawFrameAndInvalidate(game, *game.window);
+        // Painted before the frame returns to the event loop, which would otherwise wake the
+        // program a second time to paint it.
+        game.window->paintNow(drawPicture(game, *game.window));
         scheduleNextFrame(game, *game.window);
+    }
+}
+
+void redrawAll(Game& game) {
+    if (!game.window) {
+        return;
+    }
+    game.renderer.forget();
+    for (const PixelRect& area : drawPicture(game, *game.window)) {
+        game.window->invalidateArea(area);
     }
 }
 
@@ -120,6 +145,7 @@ int showMessageBox(Game& game, std::u16string_view text, std::u16string_view cap
                    MessageButtons buttons) {
     pauseGame(game);
     game.clock.messageBoxUp = true;
+    redrawAll(game);
     int pressed = kDialogOk;
     if (game.dialogs) {
         pressed = game.dialogs->messageBox(

@@ -46,6 +46,9 @@ void frameTick(Game& game);
 // the idle count and the time as they are now; the next frame then comes at once. A burst keeps
 // the display's pace for kAwakeAfterBurstMs.
 void wakeClock(Game& game, bool burst);
+// Draws the whole picture now, outside the frames (a new size, another theme or colour, a box
+// about to show), and has the window paint what changed.
+void redrawAll(Game& game);
 // The last modal loop has ended: a resume asked for inside it is carried out, and frames that
 // ran when it began ask for the display's pace again.
 void backAtTopLevel(Game& game);

@@ -9,11 +9,11 @@
 #include "game/shell/about_dialog.h"
 #include "game/shell/game.h"
 #include "game/shell/game_menus.h"
-#include "game/shell/paint.h"
 #include "game/themes/theme_list_dialog.h"
 #include "game/themes/theme_loader.h"
 #include "platform/device_root.h"
 #include "platform/dialog_host.h"
+#include "platform/surface.h"
 #include "platform/window.h"
 
 namespace {
@@ -122,6 +122,7 @@ void loadThemeCommand(Game& game) {
         themeListDialog(*game.dialogs, settings);
     }
     loadTheme(game.pieceArt, settings);
+    redrawAll(game);
     resumeGame(game);
 }
 
@@ -154,10 +155,12 @@ bool handleCommand(Game& game, Window& window, int id) {
     } else if (id == kCommandTransparency) {
         checkMenuItem(game.menuBar, kMenuOptions, id, toggleTransparency(preferences, file) != 0);
         markAllCells(game.engine);
+        redrawAll(game);
     } else if (isColour(id)) {
         checkRadioItem(game.menuBar, kMenuColor, 7, id);
         setColor(preferences, file, id);
         markAllCells(game.engine);
+        redrawAll(game);
     } else if (isSpeed(id)) {
         checkRadioItem(game.menuBar, kMenuSpeed, 4, id);
         setSpeed(preferences, file, id);
@@ -194,7 +197,10 @@ bool mainWindowProc(Game& game, Window& window, const WindowMessage& message) {
         }
         return true;
     case MessageKind::Paint:
-        paintWindow(game, window);
+        // A paint only shows what the frames drew.
+        if (const Surface* picture = game.renderer.picture()) {
+            window.present(*picture);
+        }
         return true;
     case MessageKind::Command:
         return handleCommand(game, window, message.commandId);
@@ -219,6 +225,7 @@ bool mainWindowProc(Game& game, Window& window, const WindowMessage& message) {
         pressGameKey(game, message.key);
         return true;
     case MessageKind::Resized:
+        redrawAll(game);
         return true;
     case MessageKind::Close:
         return false;

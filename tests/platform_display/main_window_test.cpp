@@ -200,8 +200,7 @@ TEST(MainWindow, AFramesChangesArePaintedAsOneUpdateBeforeTheEventLoopGoesOn) {
                           } else if (message.kind == MessageKind::Frame && log.empty()) {
                               log += 'F';
                               target.scheduleFrame(NextFrame::never());
-                              target.invalidateArea({10, 10, 20, 20});
-                              target.invalidateArea({200, 250, 230, 290});
+                              target.paintNow({{10, 10, 20, 20}, {200, 250, 230, 290}});
                               QTimer::singleShot(0, [&log] { log += 'M'; });
                           }
                           return false;

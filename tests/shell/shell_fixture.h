@@ -18,6 +18,11 @@ class RecordingWindow final : public Window {
   public:
     explicit RecordingWindow(Game& game) : game_(game) {}
     PixelSize clientSize() const override { return size; }
+    void paintNow(const std::vector<PixelRect>& changed) override {
+        for (const PixelRect& area : changed) {
+            invalidateArea(area);
+        }
+    }
     void invalidateArea(const PixelRect& area) override {
         ++invalidations;
         areas.push_back(area);

@@ -189,7 +189,7 @@ TEST_F(WindowProcedure, PauseAboutAndHighScoresPauseAroundTheirBoxes) {
 TEST_F(WindowProcedure, APaintWhilePausedShowsTheWholeBoard) {
     useBuiltInPieces(game.pieceArt, themeSettings(game));
     startStillGame(Easy);
-    window.sendMessage({MessageKind::Paint});
+    frameAt(1016);
     window.sendMessage({MessageKind::MenuOpened});
     EXPECT_FALSE(clock.running);
     clearDirtyFlags();
