@@ -1,7 +1,7 @@
 // The seam between the game window and its procedure: the messages in, the requests out.
 #pragma once
 
-#include "platform/colour.h"
+#include "platform/surface.h"
 
 #include <functional>
 #include <string_view>

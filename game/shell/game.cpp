@@ -31,7 +31,6 @@ RenderOptions renderOptions(const Game& game) {
     options.hintsOn = preferences.hintsOn != 0;
     options.showTurnScore = preferences.showTurnScore != 0;
     options.transparencyOn = preferences.transparencyOn != 0;
-    options.messageBoxUp = game.clock.messageBoxUp;
     if (game.keyboardCursor.shown) {
         options.cursorColumn = game.keyboardCursor.column;
         options.cursorRow = game.keyboardCursor.row;

@@ -4,7 +4,6 @@
 #include "game/engine/board.h"
 #include "game/engine/frame.h"
 #include "game/engine/rest.h"
-#include "game/render/drawing_due.h"
 #include "game/shell/game.h"
 #include "platform/dialog_host.h"
 #include "platform/fatal_error.h"
@@ -27,9 +26,10 @@ void scheduleNextFrame(Game& game, Window& window) {
     std::uint32_t due = kNeverDue;
     if (atRest) {
         const PixelSize client = window.clientSize();
-        due = std::min(msUntilRulesDue(game.engine),
-                       msUntilDrawingDue(game.engine, scaleForClient(client.width, client.height),
-                                         renderOptions(game)));
+        due =
+            std::min(msUntilRulesDue(game.engine),
+                     msUntilDrawingChanges(game.engine, scaleForClient(client.width, client.height),
+                                           renderOptions(game)));
     }
     const NextFrame next = nextFrame(atRest, due, awake(game.clock, game.clock.lastTick));
     game.clock.resting = next.kind != NextFrame::AtDisplayPace;

@@ -4,7 +4,6 @@
 #include "game/engine/board.h"
 #include "game/engine/engine_services.h"
 #include "game/engine/swaps.h"
-#include "game/render/render_options.h"
 #include "game/scores/score_dialogs.h"
 #include "game/shell/about_dialog.h"
 #include "game/shell/game.h"

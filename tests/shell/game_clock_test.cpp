@@ -1,6 +1,6 @@
 // The frame clock: measured, wrap-safe time; pauses that hand the engine nothing; the stylus guard.
 #include "game/engine/rest.h"
-#include "game/render/status_renderer.h"
+#include "game/render/renderer.h"
 #include "shell_fixture.h"
 
 #include <climits>
