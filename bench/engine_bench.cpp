@@ -4,6 +4,7 @@
 #include "game/engine/engine_services.h"
 #include "game/engine/frame.h"
 #include "game/engine/moves.h"
+#include "platform/random.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,13 +12,10 @@ namespace {
 
 class BenchServices : public EngineServices {
   public:
-    std::uint32_t seed = 1;
+    RandomGenerator generator;
     bool ended = false;
 
-    int randomValue() override {
-        seed = seed * 214013u + 2531011u;
-        return static_cast<int>((seed >> 16) & 0x7fffu);
-    }
+    int randomValue() override { return generator.next(); }
     void playSound(int) override {}
     int swapSpeed() override { return 130; }
     int fallSpeed() override { return 145; }
@@ -68,7 +66,7 @@ void BM_DemoGame(benchmark::State& run) {
     std::uint32_t seed = 1;
     for (auto _ : run) {
         BenchServices services;
-        services.seed = seed++;
+        services.generator.seed(seed++);
         EngineState state;
         state.services = &services;
         newBoard(state);

@@ -1,7 +1,6 @@
 // Timings of one whole frame's drawing into the back buffer, and of telling what changed.
 #include "game/engine/board.h"
-#include "game/render/back_buffer.h"
-#include "game/render/board_renderer.h"
+#include "game/render/renderer.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -52,23 +51,20 @@ EngineState gameBoard() {
     return state;
 }
 
-// One frame at the scale: the drawing, then the areas that changed. A full board has every
-// cell marked, as after a resume; a resting one only what the frames mark themselves.
-void frame(benchmark::State& run, bool everyCell) {
+// One frame at the scale: the drawing, with the areas that changed. A full board draws every
+// part, as after a change of theme; a resting one what the frames draw by themselves.
+void frame(benchmark::State& run, bool everyPart) {
     const int scale = int(run.range(0));
     EngineState state = gameBoard();
-    BackBuffer buffer;
-    Surface* surface = buffer.forClient(240 * scale, 294 * scale);
-    const Scale factors = scaleForClient(240 * scale, 294 * scale);
+    Renderer renderer;
+    const PixelSize client{240 * scale, 294 * scale};
     const RenderOptions options;
-    drawFrame(*surface, factors, state, benchArt(), options);
-    buffer.takeChanges();
+    renderer.draw(client, state, benchArt(), options);
     for (auto _ : run) {
-        if (everyCell) {
-            markAllCells(state);
+        if (everyPart) {
+            renderer.forget();
         }
-        drawFrame(*surface, factors, state, benchArt(), options);
-        benchmark::DoNotOptimize(buffer.takeChanges());
+        benchmark::DoNotOptimize(renderer.draw(client, state, benchArt(), options));
     }
 }
 

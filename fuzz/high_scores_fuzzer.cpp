@@ -7,7 +7,8 @@
 
 namespace {
 std::filesystem::path tableFile;
-}
+HighScores highScores;
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     tableFile = makeFuzzRoot() / "my documents" / "high.scr";
@@ -16,15 +17,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     writeRaw(tableFile, data, size);
-    loadHighScores(u"\\my documents\\high.scr");
+    loadHighScores(highScores, u"\\my documents\\high.scr");
     for (int level = 0; level < 3; ++level) {
         for (int place = 0; place < 10; ++place) {
-            const auto& entry = highScores.entries[level][place];
+            const auto& entry = highScores.table.entries[level][place];
             if (entry.name[kEntryNameUnits - 1] != 0 ||
-                entryPassword(level, place).size() >= kEntryPasswordUnits) {
+                entryPassword(highScores.table, level, place).size() >= kEntryPasswordUnits) {
                 std::abort(); // every field ends inside itself
             }
-            isHighScore(level, entryScore(level, place) + 1);
+            isHighScore(highScores.table, level, entryScore(highScores.table, level, place) + 1);
         }
     }
     return 0;

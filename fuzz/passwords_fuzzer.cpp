@@ -3,6 +3,10 @@
 #include "game/scores/high_score_table.h"
 #include "game/scores/password_codec.h"
 
+namespace {
+HighScores highScores;
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     makeFuzzRoot();
     return 0;
@@ -22,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // What decodes can be added; the table stays thirty terminated entries.
-    addHighScore(u"fuzz", text);
+    addHighScore(highScores, u"fuzz", text);
     for (int level = 0; level < 3; ++level) {
         for (int place = 0; place < 10; ++place) {
-            if (entryPassword(level, place).size() >= kEntryPasswordUnits) {
+            if (entryPassword(highScores.table, level, place).size() >= kEntryPasswordUnits) {
                 std::abort();
             }
         }

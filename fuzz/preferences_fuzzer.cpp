@@ -11,6 +11,8 @@
 
 namespace {
 std::filesystem::path preferencesFile;
+char16_t installDirectory[kPathUnits] = {};
+Preferences preferences;
 
 std::vector<std::uint8_t> fileBytes() {
     std::ifstream in(preferencesFile, std::ios::binary);
@@ -20,13 +22,13 @@ std::vector<std::uint8_t> fileBytes() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     preferencesFile = makeFuzzRoot() / "my documents" / "zorv.prf";
-    readInstallDirectory();
+    readInstallDirectory(installDirectory);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     writeRaw(preferencesFile, data, size);
-    loadPreferences();
+    loadPreferences(preferences, installPath(installDirectory, u"zorv.prf"));
     const auto record = encodePreferences(preferences);
     const auto onDisk = fileBytes();
     if (size >= kPreferencesBytes) {

@@ -7,5 +7,5 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     installTranslations(QStringLiteral("zorvagon"));
-    return mainLoop();
+    return runGame();
 }

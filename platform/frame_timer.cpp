@@ -1,4 +1,4 @@
-// The frame timer: stopped or resting, it costs nothing, so a paused game uses no processor time.
+// The frame timer: one pending frame at a time, paced to the display without drifting.
 #include "platform/frame_timer.h"
 
 #include "platform/modal_loops.h"
@@ -14,16 +14,6 @@ FrameTimer::FrameTimer(std::function<void()> onFrame) : onFrame_(std::move(onFra
     timer_.setSingleShot(true);
     clock_.start();
     QObject::connect(&timer_, &QTimer::timeout, [this] { fire(); });
-    modalListener_ = addModalLoopsEndedListener([this] {
-        if (wanted_) {
-            resting_ = false;
-            arm();
-        }
-    });
-}
-
-FrameTimer::~FrameTimer() {
-    removeModalLoopsEndedListener(modalListener_);
 }
 
 double FrameTimer::periodForRate(double framesPerSecond) {
@@ -32,83 +22,36 @@ double FrameTimer::periodForRate(double framesPerSecond) {
     return 1000 / framesPerSecond;
 }
 
-int FrameTimer::intervalForRate(double framesPerSecond) {
-    return int(std::lround(periodForRate(framesPerSecond)));
-}
-
 double FrameTimer::nowMs() const {
     return double(clock_.nsecsElapsed()) / 1e6;
 }
 
-void FrameTimer::start() {
-    wanted_ = true;
-    if (resting_) {
-        wake();
-    } else if (!insideModalLoop()) {
-        arm();
-    }
-}
-
-void FrameTimer::stop() {
-    wanted_ = false;
-    resting_ = false;
+void FrameTimer::schedule(NextFrame next) {
     timer_.stop();
-}
-
-void FrameTimer::rest(int ms) {
-    if (!wanted_ || nowMs() < awakeUntilMs_) {
-        return;
-    }
-    resting_ = true;
-    timer_.stop();
-    if (ms >= 0 && !insideModalLoop()) {
-        timer_.start(ms);
-    }
-}
-
-void FrameTimer::wake() {
-    awakeUntilMs_ = nowMs() + kAwakeAfterWakeMs;
-    if (!wanted_ || !resting_) {
-        return;
-    }
-    resting_ = false;
-    timer_.stop();
-    if (!insideModalLoop()) {
-        nextDueMs_ = nowMs();
-        timer_.start(0);
-    }
-}
-
-void FrameTimer::arm() {
-    if (timer_.isActive()) {
-        return;
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    rate_ = screen ? screen->refreshRate() : 0;
-    nextDueMs_ = nowMs();
-    armNext();
-}
-
-// Each frame is due one display period after the last was due, so rounding to whole
-// milliseconds never drifts; after a stall (a long frame, a busy machine) the pace starts over.
-void FrameTimer::armNext() {
-    const double period = periodForRate(rate_);
     const double now = nowMs();
-    nextDueMs_ += period;
-    if (nextDueMs_ < now - period || nextDueMs_ > now + 2 * period) {
-        nextDueMs_ = now + period;
+    if (next.kind == NextFrame::Never) {
+        return;
     }
-    timer_.start(int(std::clamp(std::lround(nextDueMs_ - now), 0L, long(INT_MAX))));
+    if (next.kind == NextFrame::After) {
+        pendingDueMs_ = now + std::max(next.ms, 0);
+    } else {
+        // One period after the last frame was due, so rounding to whole milliseconds never
+        // drifts; after a stall, a rest or a pause the pace starts over from now.
+        pendingDueMs_ = lastDueMs_ + periodMs_;
+        if (pendingDueMs_ < now - periodMs_ || pendingDueMs_ > now + 2 * periodMs_) {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            periodMs_ = periodForRate(screen ? screen->refreshRate() : 0);
+            pendingDueMs_ = now + periodMs_;
+        }
+    }
+    timer_.start(int(std::clamp(std::lround(pendingDueMs_ - now), 0L, long(INT_MAX))));
 }
 
 void FrameTimer::fire() {
-    // A modal loop opened while frames ran: nothing more until it ends, and no wake-ups either.
+    // A modal loop runs its own event loop, which would deliver the frame inside it.
     if (insideModalLoop()) {
         return;
     }
-    resting_ = false;
+    lastDueMs_ = pendingDueMs_;
     onFrame_();
-    if (wanted_ && !resting_ && !timer_.isActive() && !insideModalLoop()) {
-        armNext();
-    }
 }

@@ -2,7 +2,6 @@
 #include "platform/main_window.h"
 
 #include "platform/first_paint_report.h"
-#include "platform/modal_loops.h"
 #include "platform/qt_menu_bar.h"
 #include "platform/surface.h"
 
@@ -94,7 +93,7 @@ class MainWindow::ClientArea final : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
-        owner_->frames_.wake();
+        owner_->sendMessage({.kind = MessageKind::Resized});
     }
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
@@ -129,7 +128,8 @@ class MainWindow::ClientArea final : public QWidget {
 };
 
 MainWindow::MainWindow(const QString& title, WindowProcedure procedure)
-    : procedure_(std::move(procedure)), frames_([this] { deliverFrame(); }) {
+    : procedure_(std::move(procedure)),
+      frames_([this] { sendMessage({.kind = MessageKind::Frame}); }) {
     setWindowTitle(title);
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -143,7 +143,7 @@ MainWindow::MainWindow(const QString& title, WindowProcedure procedure)
 }
 
 MainWindow::~MainWindow() {
-    frames_.stop();
+    frames_.schedule(NextFrame::never());
     sendDestroy();
 }
 
@@ -153,40 +153,23 @@ PixelSize MainWindow::clientSize() const {
             int(std::lround(client_->height() * ratio))};
 }
 
-void MainWindow::invalidate() {
-    client_->update();
+void MainWindow::paintNow(const std::vector<PixelRect>& areas) {
+    const double ratio = client_->devicePixelRatioF();
+    QRegion region;
+    for (const PixelRect& area : areas) {
+        if (!area.empty())
+            region += logicalRect(area, ratio);
+    }
+    if (!region.isEmpty())
+        client_->repaint(region);
 }
 
 void MainWindow::invalidateArea(const PixelRect& area) {
-    if (area.empty())
+    // A paint shows the buffer as it stands; asking for another from inside it would paint for
+    // ever if the caller asked in every paint.
+    if (area.empty() || painter_)
         return;
-    const QRect logical = logicalRect(area, client_->devicePixelRatioF());
-    // Inside a paint, what the paint covers is shown when it presents; asking for it again
-    // would paint again, and a drawing that changes pixels each time it is made (a frame
-    // drawn over a piece drawn over its cell) would then paint for ever.
-    if (painter_) {
-        const QRegion rest = QRegion(logical) - paintRegion_;
-        if (!rest.isEmpty())
-            client_->update(rest);
-        return;
-    }
-    // A box the frame opened paints as usual while it shows.
-    if (inFrame_ && !insideModalLoop())
-        frameChanges_ += logical;
-    else
-        client_->update(logical);
-}
-
-// What a frame changed is painted before the frame returns to the event loop: an update would
-// wake the program a second time, later in the frame period, to paint it.
-void MainWindow::deliverFrame() {
-    inFrame_ = true;
-    sendMessage({.kind = MessageKind::Frame});
-    inFrame_ = false;
-    QRegion changes;
-    changes.swap(frameChanges_);
-    if (!changes.isEmpty())
-        client_->repaint(changes);
+    client_->update(logicalRect(area, client_->devicePixelRatioF()));
 }
 
 void MainWindow::present(const Surface& buffer) {
@@ -210,8 +193,6 @@ void MainWindow::present(const Surface& buffer) {
 }
 
 bool MainWindow::sendMessage(const WindowMessage& message) {
-    if (interruptsRest(message))
-        frames_.wake();
     return procedure_ && procedure_(*this, message);
 }
 
@@ -232,20 +213,8 @@ void MainWindow::postQuit(int exitCode) {
     QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
 }
 
-void MainWindow::startFrames() {
-    frames_.start();
-}
-
-void MainWindow::stopFrames() {
-    frames_.stop();
-}
-
-bool MainWindow::framesRunning() const {
-    return frames_.running();
-}
-
-void MainWindow::restFrames(int ms) {
-    frames_.rest(ms);
+void MainWindow::scheduleFrame(NextFrame next) {
+    frames_.schedule(next);
 }
 
 void MainWindow::addAccelerator(std::string_view keys, int commandId) {
@@ -353,7 +322,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    frames_.stop();
+    frames_.schedule(NextFrame::never());
     sendDestroy();
 }
 

@@ -21,17 +21,14 @@ class MainWindow final : public QWidget, public Window {
     ~MainWindow() override;
 
     PixelSize clientSize() const override;
-    void invalidate() override;
+    void paintNow(const std::vector<PixelRect>& areas) override;
     void invalidateArea(const PixelRect& area) override;
     void present(const Surface& buffer) override;
     bool sendMessage(const WindowMessage& message) override;
     void activate() override;
     void close() override;
     void postQuit(int exitCode) override;
-    void startFrames() override;
-    void stopFrames() override;
-    bool framesRunning() const override;
-    void restFrames(int ms) override;
+    void scheduleFrame(NextFrame next) override;
     void addAccelerator(std::string_view keys, int commandId) override;
     MenuBar* createMenuBar(const std::vector<MenuButtonTemplate>& buttons) override;
     void destroyMenuBar() override;
@@ -62,7 +59,6 @@ class MainWindow final : public QWidget, public Window {
 
     void paintClient(QPainter& painter);
     void sendDestroy();
-    void deliverFrame();
 
     WindowProcedure procedure_;
     QVBoxLayout* layout_ = nullptr;
@@ -74,7 +70,4 @@ class MainWindow final : public QWidget, public Window {
     QRegion paintRegion_;
     FrameTimer frames_;
     bool destroyed_ = false;
-    // While a frame is being handled: the areas it invalidated, painted once when it ends.
-    bool inFrame_ = false;
-    QRegion frameChanges_;
 };

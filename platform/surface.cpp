@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -21,9 +22,18 @@ QRgb qtColour(Colour c) {
     return qRgb(redOf(c), greenOf(c), blueOf(c));
 }
 
-PixelRect clipped(const PixelRect& rect, int width, int height) {
-    return {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, width),
-            std::min(rect.bottom, height)};
+PixelRect intersection(const PixelRect& a, const PixelRect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+std::int64_t pixels(const PixelRect& area) {
+    return area.empty() ? 0 : std::int64_t(area.width()) * area.height();
+}
+
+// What merging two areas costs: the pixels their union holds beyond the two.
+std::int64_t mergeCost(const PixelRect& a, const PixelRect& b) {
+    return pixels(unite(a, b)) - pixels(a) - pixels(b);
 }
 
 Qt::Alignment qtAlignment(unsigned align) {
@@ -59,6 +69,47 @@ struct WrittenArea {
 
 } // namespace
 
+std::vector<PixelRect> mergedAreas(std::vector<PixelRect> given, std::size_t most) {
+    // First each area joins one already taken that it overlaps or touches at no cost: a frame
+    // draws dozens of areas, most of them over one another.
+    std::vector<PixelRect> areas;
+    for (const PixelRect& area : given) {
+        if (area.empty()) {
+            continue;
+        }
+        const auto into = std::find_if(areas.begin(), areas.end(), [&](const PixelRect& taken) {
+            return mergeCost(taken, area) <= 0;
+        });
+        if (into == areas.end()) {
+            areas.push_back(area);
+        } else {
+            *into = unite(*into, area);
+        }
+    }
+    most = std::max<std::size_t>(most, 1);
+    while (areas.size() > 1) {
+        std::size_t bestA = 0;
+        std::size_t bestB = 1;
+        std::int64_t bestCost = std::numeric_limits<std::int64_t>::max();
+        for (std::size_t a = 0; a < areas.size(); ++a) {
+            for (std::size_t b = a + 1; b < areas.size(); ++b) {
+                const std::int64_t cost = mergeCost(areas[a], areas[b]);
+                if (cost < bestCost) {
+                    bestCost = cost;
+                    bestA = a;
+                    bestB = b;
+                }
+            }
+        }
+        if (bestCost > 0 && areas.size() <= most) {
+            break;
+        }
+        areas[bestA] = unite(areas[bestA], areas[bestB]);
+        areas.erase(areas.begin() + std::ptrdiff_t(bestB));
+    }
+    return areas;
+}
+
 Surface::Surface(int width, int height) {
     if (width > 0 && height > 0 && width <= maxSide && height <= maxSide)
         image_ = QImage(width, height, QImage::Format_RGB32);
@@ -69,51 +120,45 @@ Surface::Surface(int width, int height) {
     font_.setPixelSize(11);
 }
 
-void Surface::setTracking(bool on) {
-    tracking_ = on;
-    touched_.clear();
+PixelRect Surface::clipped(const PixelRect& rect) const {
+    return intersection(rect, {0, 0, width(), height()});
 }
 
-void Surface::touch(const PixelRect& area) {
-    const PixelRect inside = clipped(area, width(), height());
-    if (inside.empty()) {
-        return;
-    }
-    kept_.overwritten(inside);
-    if (!tracking_) {
+void Surface::noteChanged(const PixelRect& area) {
+    if (area.empty()) {
         return;
     }
     // Drawing a piece follows the filling of its cell: most areas lie within the one before.
-    if (!touched_.empty()) {
-        PixelRect& last = touched_.back();
-        if (unite(last, inside) == last) {
+    if (!changed_.empty()) {
+        PixelRect& last = changed_.back();
+        if (unite(last, area) == last) {
             return;
         }
-        if (unite(last, inside) == inside) {
-            last = inside;
+        if (unite(last, area) == area) {
+            last = area;
             return;
         }
     }
     // A frame notes a few dozen areas; should nobody collect them, their count stays bounded.
-    if (touched_.size() >= 1024) {
-        PixelRect all = inside;
-        for (const PixelRect& noted : touched_) {
+    if (changed_.size() >= 1024) {
+        PixelRect all = area;
+        for (const PixelRect& noted : changed_) {
             all = unite(all, noted);
         }
-        touched_.assign(1, all);
+        changed_.assign(1, all);
         return;
     }
-    touched_.push_back(inside);
+    changed_.push_back(area);
 }
 
-std::vector<PixelRect> Surface::takeTouchedAreas() {
+std::vector<PixelRect> Surface::takeChangedAreas() {
     std::vector<PixelRect> areas;
-    areas.swap(touched_);
-    return areas;
+    areas.swap(changed_);
+    return mergedAreas(std::move(areas));
 }
 
 void Surface::fillRect(const PixelRect& rect, Colour colour) {
-    const PixelRect area = clipped(rect, width(), height());
+    const PixelRect area = clipped(rect);
     if (area.empty()) {
         return;
     }
@@ -126,7 +171,7 @@ void Surface::fillRect(const PixelRect& rect, Colour colour) {
         fillRowPart(reinterpret_cast<QRgb*>(bits + y * stride), y, area.left, area.right, filled,
                     written);
     }
-    touch(written);
+    noteChanged(written);
 }
 
 void Surface::fillRowPart(QRgb* row, int y, int left, int right, const QRgb* filled,
@@ -136,8 +181,8 @@ void Surface::fillRowPart(QRgb* row, int y, int left, int right, const QRgb* fil
     }
     row += left;
     const int count = right - left;
-    // The margins beside a piece are a few pixels wide: comparing them one by one costs less
-    // than a call to memcmp, and the part that already holds the colour is left out.
+    // Short parts are compared pixel by pixel: cheaper than a call to memcmp, and the part that
+    // already holds the colour is left out.
     constexpr int kShortPart = 16;
     if (count <= kShortPart) {
         int first = 0;
@@ -157,44 +202,73 @@ void Surface::fillRowPart(QRgb* row, int y, int left, int right, const QRgb* fil
     }
 }
 
-void Surface::fillRectAround(const PixelRect& rect, Colour colour, const Bitmap& cover,
-                             const PixelRect& covering, bool whiteTransparent) {
-    const PixelRect area = clipped(rect, width(), height());
+void Surface::compose(const PixelRect& rect, Colour ground, std::span<const Layer> layers) {
+    const PixelRect area = clipped(rect);
     if (area.empty()) {
         return;
     }
-    if (!stretchedWhole(covering)) {
-        fillRect(rect, colour);
-        return;
-    }
-    const ScaledImage& image = cover.scaledTo(covering.width(), covering.height());
-    const QRgb* filled = rowOfColour(area.width(), qtColour(colour));
-    PixelRect written;
-    uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    const auto fill = [&](int y, int left, int right) {
-        left = std::clamp(left, area.left, area.right);
-        right = std::clamp(right, left, area.right);
-        fillRowPart(reinterpret_cast<QRgb*>(bits + y * stride), y, left, right,
-                    filled + (left - area.left), written);
+    // The bitmaps stretched to their places, found once; a place larger than any window is not
+    // kept stretched, and is left out.
+    struct Placed {
+        const ScaledImage* image;
+        const Layer* layer;
     };
-    const ScaledImage::Run whole{0, covering.width()};
-    for (int y = area.top; y < area.bottom; ++y) {
-        if (y < covering.top || y >= covering.bottom) {
-            fill(y, area.left, area.right);
-            continue;
+    std::vector<Placed> placed;
+    placed.reserve(layers.size());
+    for (const Layer& layer : layers) {
+        if (stretchedWhole(layer.place) && !intersection(layer.place, area).empty()) {
+            placed.push_back(
+                {layer.bitmap ? &layer.bitmap->scaledTo(layer.place.width(), layer.place.height())
+                              : nullptr,
+                 &layer});
         }
-        const std::span<const ScaledImage::Run> runs =
-            whiteTransparent ? image.opaqueRuns(y - covering.top)
-                             : std::span<const ScaledImage::Run>(&whole, 1);
-        int from = area.left;
-        for (const ScaledImage::Run& run : runs) {
-            fill(y, from, covering.left + run.begin);
-            from = std::max(from, covering.left + run.end);
-        }
-        fill(y, from, area.right);
     }
-    touch(written);
+    // The row is put together in `row`, starting from a copy of `groundRow`.
+    static thread_local std::vector<QRgb> row;
+    static thread_local std::vector<QRgb> groundRow;
+    const std::size_t bytes = std::size_t(area.width()) * sizeof(QRgb);
+    row.resize(std::size_t(area.width()));
+    groundRow.assign(std::size_t(area.width()), qtColour(ground));
+    QRgb* const put = row.data() - area.left; // indexed by surface column
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    PixelRect written;
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::memcpy(row.data(), groundRow.data(), bytes);
+        for (const Placed& one : placed) {
+            const PixelRect& place = one.layer->place;
+            if (y < place.top || y >= place.bottom) {
+                continue;
+            }
+            const int left = std::max(place.left, area.left);
+            const int right = std::min(place.right, area.right);
+            if (!one.image) {
+                std::fill(put + left, put + right, qtColour(one.layer->colour));
+                continue;
+            }
+            const QRgb* from = one.image->row(y - place.top) - place.left;
+            const auto copy = [&](int begin, int end) {
+                begin = std::max(begin, left);
+                end = std::min(end, right);
+                if (begin < end) {
+                    std::memcpy(put + begin, from + begin, std::size_t(end - begin) * sizeof(QRgb));
+                }
+            };
+            if (!one.layer->whiteTransparent) {
+                copy(left, right);
+                continue;
+            }
+            for (const ScaledImage::Run& run : one.image->opaqueRuns(y - place.top)) {
+                copy(place.left + run.begin, place.left + run.end);
+            }
+        }
+        QRgb* target = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
+        if (std::memcmp(target, row.data(), bytes) != 0) {
+            std::memcpy(target, row.data(), bytes);
+            written = unite(written, {area.left, y, area.right, y + 1});
+        }
+    }
+    noteChanged(written);
 }
 
 void Surface::straightLine(PixelPoint from, PixelPoint to) {
@@ -237,7 +311,7 @@ void Surface::straightLine(PixelPoint from, PixelPoint to) {
         written.area = across ? PixelRect{changedFirst, fixed, changedLast + 1, fixed + 1}
                               : PixelRect{fixed, changedFirst, fixed + 1, changedLast + 1};
     }
-    touch(written.area);
+    noteChanged(written.area);
 }
 
 // Bresenham from `from` up to, not including, `to`.
@@ -278,7 +352,7 @@ void Surface::line(PixelPoint from, PixelPoint to) {
             y += stepY;
         }
     }
-    touch(written.area);
+    noteChanged(written.area);
 }
 
 void Surface::polyline(std::span<const PixelPoint> points) {
@@ -289,7 +363,7 @@ void Surface::polyline(std::span<const PixelPoint> points) {
 void Surface::copyImage(const QImage& source, const PixelRect& dest, bool whiteTransparent) {
     if (source.isNull() || dest.empty() || !valid())
         return;
-    const PixelRect area = clipped(dest, width(), height());
+    const PixelRect area = clipped(dest);
     if (area.empty())
         return;
     const std::int64_t sourceWidth = source.width();
@@ -320,11 +394,11 @@ void Surface::copyImage(const QImage& source, const PixelRect& dest, bool whiteT
         if (first <= last)
             written.add(first, y, last + 1);
     }
-    touch(written.area);
+    noteChanged(written.area);
 }
 
 void Surface::copyScaled(const ScaledImage& source, const PixelRect& dest, bool whiteTransparent) {
-    const PixelRect area = clipped(dest, width(), height());
+    const PixelRect area = clipped(dest);
     if (area.empty() || !valid() || source.width() != dest.width() ||
         source.height() != dest.height()) {
         return;
@@ -358,31 +432,15 @@ void Surface::copyScaled(const ScaledImage& source, const PixelRect& dest, bool 
             copy(dest.left + run.begin, dest.left + run.end);
         }
     }
-    touch(written.area);
+    noteChanged(written.area);
 }
 
-void Surface::stretchCopy(const Bitmap& source, const PixelRect& dest) {
+void Surface::stretchCopy(const Bitmap& source, const PixelRect& dest, bool whiteTransparent) {
     if (!stretchedWhole(dest)) {
-        copyImage(source.image(), dest, false);
+        copyImage(source.image(), dest, whiteTransparent);
         return;
     }
-    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, false);
-}
-
-void Surface::stretchCopy(const Surface& source, const PixelRect& dest) {
-    copyImage(source.image(), dest, false);
-}
-
-void Surface::stretchCopyWhiteTransparent(const Bitmap& source, const PixelRect& dest) {
-    if (!stretchedWhole(dest)) {
-        copyImage(source.image(), dest, true);
-        return;
-    }
-    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, true);
-}
-
-void Surface::stretchCopyWhiteTransparent(const Surface& source, const PixelRect& dest) {
-    copyImage(source.image(), dest, true);
+    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, whiteTransparent);
 }
 
 void Surface::drawText(const PixelRect& rect, std::u16string_view text, unsigned align,
@@ -394,8 +452,11 @@ void Surface::drawText(const PixelRect& rect, std::u16string_view text, unsigned
     painter.setFont(font_);
     painter.setPen(QColor(qtColour(colour)));
     const QRect box(rect.left, rect.top, rect.width(), rect.height());
-    touch(rect);
-    painter.setClipRect(box);
+    const PixelRect inside = clipped(rect);
+    if (inside.empty())
+        return;
+    noteChanged(inside);
+    painter.setClipRect(QRect(inside.left, inside.top, inside.width(), inside.height()));
     const QString line = QString::fromUtf16(text.data(), qsizetype(text.size()));
     painter.drawText(box, int(qtAlignment(align) | Qt::TextSingleLine), line);
 }

@@ -70,15 +70,14 @@ struct EngineState {
     std::uint32_t swapCarry = 0;
     std::uint32_t fallCarry = 0;
 
-    // The program's services; without them the engine runs silent with its own generator.
+    // The program's services: set before the engine deals a board, ticks or takes a tap.
     EngineServices* services = nullptr;
 
     Cell& cell(int column, int row) { return board[cellIndex(column, row)]; }
     const Cell& cell(int column, int row) const { return board[cellIndex(column, row)]; }
 };
 
-// The program's one engine record.
-extern EngineState engine;
-
-// The services to call: the state's own, or a quiet stand-in when none are set.
-EngineServices& servicesOf(EngineState& state);
+// The services to call, which the state must have.
+inline EngineServices& servicesOf(EngineState& state) {
+    return *state.services;
+}

@@ -6,12 +6,10 @@
 #include <array>
 #include <optional>
 
+// Theme loading is the table's only writer.
 struct PieceArt {
     std::array<std::optional<Bitmap>, 7> pieces; // by piece kind
     std::optional<Bitmap> selectionFrame;
     std::optional<Bitmap> hintFrame;
     std::array<std::optional<Bitmap>, 3> sparkles; // large cross, diagonal cross, small cross
 };
-
-// The program's one table; theme loading is its only writer.
-extern PieceArt pieceArt;

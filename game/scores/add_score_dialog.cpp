@@ -35,6 +35,7 @@ std::u16string notGoodEnoughText(const PasswordContent& content) {
 
 class AddScoreProcedure final : public DialogProcedure {
   public:
+    explicit AddScoreProcedure(HighScores& highScores) : highScores_(highScores) {}
     void initDialog(DialogHandle&) override {}
 
     bool command(DialogHandle& dialog, int id) override {
@@ -59,22 +60,25 @@ class AddScoreProcedure final : public DialogProcedure {
                               translate("AddScore", "Password Error"), MessageButtons::Ok);
             return true;
         }
-        if (!isHighScore(content.level, content.score)) {
+        if (!isHighScore(highScores_.table, content.level, content.score)) {
             dialog.messageBox(notGoodEnoughText(content),
                               translate("AddScore", "Not Good Enough :)"), MessageButtons::Ok);
             dialog.endDialog(0);
             return true;
         }
-        addHighScore(name, password);
+        addHighScore(highScores_, name, password);
         dialog.endDialog(content.level + 1);
         return true;
     }
+
+  private:
+    HighScores& highScores_;
 };
 
 } // namespace
 
-int addScoreDialog(DialogHost& dialogs) {
-    AddScoreProcedure procedure;
+int addScoreDialog(DialogHost& dialogs, HighScores& highScores) {
+    AddScoreProcedure procedure(highScores);
     const int result = dialogs.runModal(addScoreTemplate(), procedure);
     return result >= 1 && result <= kScoreLevels ? result : 0;
 }

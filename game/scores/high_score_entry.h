@@ -18,6 +18,3 @@ struct HighScoreEntry {
 struct HighScoreTable {
     HighScoreEntry entries[kScoreLevels][kScorePlaces] = {};
 };
-
-// The one table of the run; all zero until loadHighScores.
-extern HighScoreTable highScores;

@@ -10,33 +10,26 @@
 
 #include <algorithm>
 
-HighScoreTable highScores;
-
 namespace {
-
-std::u16string tableFile;
-// Set when the file exists but could not be read: what it holds may be the player's scores, so
-// this run never writes over it; saves fail and say so, keeping the entries in memory.
-bool tableFileKept = false;
 
 bool validPlace(int level, int place) {
     return level >= 0 && level < kScoreLevels && place >= 0 && place < kScorePlaces;
 }
 
-bool writeTable() {
-    if (tableFileKept) {
+bool writeTable(const HighScores& highScores) {
+    if (highScores.fileKept) {
         return false;
     }
-    const auto bytes = highScoreFileBytes(highScores);
-    return replaceFile(tableFile, bytes.data(), bytes.size());
+    const auto bytes = highScoreFileBytes(highScores.table);
+    return replaceFile(highScores.file, bytes.data(), bytes.size());
 }
 
 // A legacy password that does not decode gives the score 0 on the level of its place.
-void convertLegacyFile(std::span<const std::uint8_t> bytes) {
+void convertLegacyFile(std::span<const std::uint8_t> bytes, HighScoreTable& table) {
     LegacyScoreEntry legacy[kScoreLevels * kScorePlaces];
     readLegacyScoreFile(bytes, legacy);
     for (int j = 0; j < kScoreLevels * kScorePlaces; ++j) {
-        HighScoreEntry& entry = highScores.entries[j / kScorePlaces][j % kScorePlaces];
+        HighScoreEntry& entry = table.entries[j / kScorePlaces][j % kScorePlaces];
         setFieldText(entry.name, fieldText(legacy[j].name));
         PasswordContent content;
         if (!decodeLegacyPassword(fieldText(legacy[j].password), content)) {
@@ -46,8 +39,8 @@ void convertLegacyFile(std::span<const std::uint8_t> bytes) {
     }
 }
 
-void fillWithDefaultEntries() {
-    for (auto& level : highScores.entries) {
+void fillWithDefaultEntries(HighScoreTable& table) {
+    for (auto& level : table.entries) {
         for (HighScoreEntry& entry : level) {
             setFieldText(entry.name, u"No name");
             setFieldText(entry.password, kDefaultPassword);
@@ -55,9 +48,9 @@ void fillWithDefaultEntries() {
     }
 }
 
-int firstPlaceBelow(int level, std::uint32_t score) {
+int firstPlaceBelow(const HighScoreTable& table, int level, std::uint32_t score) {
     for (int place = 0; place < kScorePlaces; ++place) {
-        if (entryScore(level, place) < score) {
+        if (entryScore(table, level, place) < score) {
             return place;
         }
     }
@@ -66,36 +59,36 @@ int firstPlaceBelow(int level, std::uint32_t score) {
 
 } // namespace
 
-void loadHighScores(std::u16string_view filePath) {
-    tableFile = filePath;
-    const FileStart file = readFileStartOrWhyNot(tableFile, kHighScoreFileBytes);
-    tableFileKept = file.state == FileStart::State::Unreadable;
+void loadHighScores(HighScores& highScores, std::u16string_view filePath) {
+    highScores.file = filePath;
+    const FileStart file = readFileStartOrWhyNot(highScores.file, kHighScoreFileBytes);
+    highScores.fileKept = file.state == FileStart::State::Unreadable;
     if (file.state == FileStart::State::Missing) {
-        resetHighScores();
-    } else if (tableFileKept) {
-        fillWithDefaultEntries();
+        resetHighScores(highScores);
+    } else if (highScores.fileKept) {
+        fillWithDefaultEntries(highScores.table);
     } else if (file.bytes.size() == kHighScoreFileBytes) {
-        readHighScoreFile(file.bytes, highScores);
+        readHighScoreFile(file.bytes, highScores.table);
     } else if (file.bytes.size() >= kLegacyScoreFileBytes) {
-        convertLegacyFile(file.bytes);
+        convertLegacyFile(file.bytes, highScores.table);
     } else {
         messageBoxService().showMessageBox(translate("HighScoreFile", "bad size"),
                                            translate("HighScoreFile", "H"));
-        resetHighScores();
+        resetHighScores(highScores);
     }
 }
 
-void saveHighScores() {
-    if (!writeTable()) {
+void saveHighScores(const HighScores& highScores) {
+    if (!writeTable(highScores)) {
         messageBoxService().showMessageBox(
             translate("HighScoreFile", "Could not save high score file."),
             translate("HighScoreFile", "File System Error"));
     }
 }
 
-void resetHighScores() {
-    fillWithDefaultEntries();
-    if (!writeTable()) {
+void resetHighScores(HighScores& highScores) {
+    fillWithDefaultEntries(highScores.table);
+    if (!writeTable(highScores)) {
         messageBoxService().showMessageBox(
             translate("HighScoreFile", "There is an error in the high score file."),
             translate("HighScoreFile", "Fatal Error"));
@@ -103,40 +96,40 @@ void resetHighScores() {
     }
 }
 
-std::uint32_t entryScore(int level, int place) {
+std::uint32_t entryScore(const HighScoreTable& table, int level, int place) {
     PasswordContent content;
     if (!validPlace(level, place) ||
-        !decodePassword(fieldText(highScores.entries[level][place].password), content)) {
+        !decodePassword(fieldText(table.entries[level][place].password), content)) {
         return 0;
     }
     return content.score;
 }
 
-std::u16string entryPassword(int level, int place) {
+std::u16string entryPassword(const HighScoreTable& table, int level, int place) {
     if (!validPlace(level, place)) {
         return {};
     }
-    return std::u16string(fieldText(highScores.entries[level][place].password));
+    return std::u16string(fieldText(table.entries[level][place].password));
 }
 
-bool isHighScore(int level, std::uint32_t score) {
-    return entryScore(level, kScorePlaces - 1) < score;
+bool isHighScore(const HighScoreTable& table, int level, std::uint32_t score) {
+    return entryScore(table, level, kScorePlaces - 1) < score;
 }
 
-bool addHighScore(std::u16string_view name, std::u16string_view password) {
+bool addHighScore(HighScores& highScores, std::u16string_view name, std::u16string_view password) {
     PasswordContent content;
     if (password.size() >= kEntryPasswordUnits || password.find(u'\0') != password.npos ||
         !decodePassword(password, content)) {
         return false;
     }
-    auto& level = highScores.entries[content.level];
-    const int place = firstPlaceBelow(content.level, content.score);
+    auto& level = highScores.table.entries[content.level];
+    const int place = firstPlaceBelow(highScores.table, content.level, content.score);
     if (place < kScorePlaces) {
         std::copy_backward(level + place, level + kScorePlaces - 1, level + kScorePlaces);
         level[place] = HighScoreEntry{};
         setFieldText(level[place].name, name);
         setFieldText(level[place].password, password);
     }
-    saveHighScores();
+    saveHighScores(highScores);
     return true;
 }

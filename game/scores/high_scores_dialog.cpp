@@ -20,16 +20,17 @@ std::u16string shownName(const HighScoreEntry& entry) {
 }
 
 // The place from 1, the name, and on a second line the score.
-std::u16string placeText(int level, int place) {
+std::u16string placeText(const HighScoreTable& table, int level, int place) {
     return fillIn(translate("HighScores", "%1. %2\n%3"),
                   {utf16FromUtf8(std::to_string(place + 1)),
-                   shownName(highScores.entries[level][place]),
-                   utf16FromUtf8(std::to_string(entryScore(level, place)))});
+                   shownName(table.entries[level][place]),
+                   utf16FromUtf8(std::to_string(entryScore(table, level, place)))});
 }
 
 class HighScoresProcedure final : public DialogProcedure {
   public:
-    HighScoresProcedure(DialogHost& dialogs, int level) : dialogs_(dialogs), shownLevel_(level) {}
+    HighScoresProcedure(DialogHost& dialogs, HighScores& highScores, int level)
+        : dialogs_(dialogs), highScores_(highScores), shownLevel_(level) {}
 
     void initDialog(DialogHandle& dialog) override { show(dialog, shownLevel_); }
 
@@ -42,10 +43,10 @@ class HighScoresProcedure final : public DialogProcedure {
         } else if (id >= kFirstPlaceButton && id < kFirstPlaceButton + kScorePlaces) {
             const std::u16string text =
                 fillIn(translate("HighScores", "The password for this score is: %1"),
-                       {entryPassword(shownLevel_, id - kFirstPlaceButton)});
+                       {entryPassword(highScores_.table, shownLevel_, id - kFirstPlaceButton)});
             dialog.messageBox(text, translate("HighScores", "Password"), MessageButtons::Ok);
         } else if (id == kAddScoreButton) {
-            const int added = addScoreDialog(dialogs_);
+            const int added = addScoreDialog(dialogs_, highScores_);
             if (added >= 1 && added <= kScoreLevels) {
                 show(dialog, added - 1);
             }
@@ -63,11 +64,13 @@ class HighScoresProcedure final : public DialogProcedure {
         shownLevel_ = level;
         dialog.setItemText(kShownLevelLabel, levelWord(level));
         for (int place = 0; place < kScorePlaces; ++place) {
-            dialog.setItemText(kFirstPlaceButton + place, placeText(level, place));
+            dialog.setItemText(kFirstPlaceButton + place,
+                               placeText(highScores_.table, level, place));
         }
     }
 
     DialogHost& dialogs_;
+    HighScores& highScores_;
     int shownLevel_;
 };
 
@@ -99,7 +102,7 @@ std::u16string_view levelName(int level) {
     }
 }
 
-int highScoresDialog(DialogHost& dialogs, int level) {
-    HighScoresProcedure procedure(dialogs, level);
+int highScoresDialog(DialogHost& dialogs, HighScores& highScores, int level) {
+    HighScoresProcedure procedure(dialogs, highScores, level);
     return dialogs.runModal(highScoresTemplate(), procedure);
 }

@@ -11,7 +11,8 @@ namespace {
 
 class NameEntryProcedure final : public DialogProcedure {
   public:
-    explicit NameEntryProcedure(EngineState& state) : state_(state) {}
+    NameEntryProcedure(EngineState& state, HighScores& highScores)
+        : state_(state), highScores_(highScores) {}
 
     void initDialog(DialogHandle&) override {}
 
@@ -26,7 +27,7 @@ class NameEntryProcedure final : public DialogProcedure {
         }
         const std::u16string password = encodePassword(static_cast<std::uint32_t>(state_.score),
                                                        kIssuedPasswordTag, state_.level);
-        addHighScore(name, password);
+        addHighScore(highScores_, name, password);
         setFieldText(state_.lastPassword, password);
         state_.passwordMade = true;
         dialog.endDialog(kDialogOk);
@@ -35,11 +36,12 @@ class NameEntryProcedure final : public DialogProcedure {
 
   private:
     EngineState& state_;
+    HighScores& highScores_;
 };
 
 } // namespace
 
-void newHighScoreDialog(DialogHost& dialogs, EngineState& state) {
-    NameEntryProcedure procedure(state);
+void newHighScoreDialog(DialogHost& dialogs, EngineState& state, HighScores& highScores) {
+    NameEntryProcedure procedure(state, highScores);
     dialogs.runModal(nameEntryTemplate(), procedure);
 }

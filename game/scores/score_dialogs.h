@@ -5,6 +5,7 @@
 
 class DialogHost;
 struct EngineState;
+struct HighScores;
 
 // Results of the New Game dialog: a level's button, or Cancel.
 enum : int {
@@ -18,11 +19,11 @@ enum : int {
 int newGameDialog(DialogHost& dialogs, EngineState& state);
 // Takes the player's name for the state's score and level, stores the entry with a new score
 // password, and leaves the password in lastPassword with passwordMade set.
-void newHighScoreDialog(DialogHost& dialogs, EngineState& state);
+void newHighScoreDialog(DialogHost& dialogs, EngineState& state, HighScores& highScores);
 // Shows the table from the given level on; gives 1 when closed.
-int highScoresDialog(DialogHost& dialogs, int level);
+int highScoresDialog(DialogHost& dialogs, HighScores& highScores, int level);
 // Adds a friend's score from its password: 0 when nothing was added, else its level + 1.
-int addScoreDialog(DialogHost& dialogs);
+int addScoreDialog(DialogHost& dialogs, HighScores& highScores);
 
 DialogTemplate newGameTemplate();
 DialogTemplate nameEntryTemplate();

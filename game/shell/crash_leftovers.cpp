@@ -31,9 +31,10 @@ bool isThemesFolderFile(std::string_view target) {
 
 } // namespace
 
-void removeCrashLeftovers() {
-    for (const std::u16string& folder : {installPath(u""), std::u16string(u"\\my documents\\")}) {
+void removeCrashLeftovers(const char16_t (&installDirectory)[kPathUnits]) {
+    for (const std::u16string& folder :
+         {installPath(installDirectory, u""), std::u16string(u"\\my documents\\")}) {
         removeLeftoverTemporaryFiles(folder, {isGameFile});
     }
-    removeLeftoverTemporaryFiles(installPath(u"zorv themes"), {isThemesFolderFile});
+    removeLeftoverTemporaryFiles(installPath(installDirectory, u"zorv themes"), {isThemesFolderFile});
 }

@@ -1,117 +1,168 @@
-// Pause and resume, message boxes, and one frame of engine work with the measured time.
+// The game's clock: rest, wake and the display's pace decided in one place.
 #include "game/shell/game_clock.h"
 
 #include "game/engine/board.h"
 #include "game/engine/frame.h"
 #include "game/engine/rest.h"
-#include "game/render/drawing_due.h"
-#include "game/shell/paint.h"
-#include "game/shell/shell_state.h"
+#include "game/shell/game.h"
 #include "platform/dialog_host.h"
+#include "platform/fatal_error.h"
 #include "platform/modal_loops.h"
 #include "platform/tick_count.h"
 #include "platform/translation.h"
-#include "platform/window.h"
 
 #include <algorithm>
 #include <climits>
 
 namespace {
 
-// A resume asked for inside a modal loop (an activation arriving late, a message box closed over
-// a dialog) waits for the loop to end: the frames and the clock go on at the top level only.
-bool resumeWaiting = false;
+bool awake(const ClockState& clock, std::uint32_t now) {
+    return std::int32_t(clock.awakeUntil - now) > 0;
+}
 
-[[maybe_unused]] const int resumeAtTopLevel = addModalLoopsEndedListener([] {
-    if (resumeWaiting) {
-        resumeGame();
-    }
-});
-
-// A resting board needs no frame until something on screen or in the rules is due; the frame
+// A resting board needs no frame until something on screen or in the rules is due; that frame
 // then hands the engine the whole time since this one, with the outcome of many short frames.
-void restUntilDue(Window& window) {
-    if (!shell.running || !boardAtRest(engine)) {
-        return;
+void scheduleNextFrame(Game& game, Window& window) {
+    const bool atRest = boardAtRest(game.engine);
+    std::uint32_t due = kNeverDue;
+    if (atRest) {
+        const PixelSize client = window.clientSize();
+        due =
+            std::min(msUntilRulesDue(game.engine),
+                     msUntilDrawingChanges(game.engine, scaleForClient(client.width, client.height),
+                                           renderOptions(game)));
     }
+    const NextFrame next = nextFrame(atRest, due, awake(game.clock, game.clock.lastTick));
+    game.clock.resting = next.kind != NextFrame::AtDisplayPace;
+    window.scheduleFrame(next);
+}
+
+// Draws the frame into the renderer's buffer; gives the areas whose pixels changed.
+std::vector<PixelRect> drawPicture(Game& game, Window& window) {
     const PixelSize client = window.clientSize();
-    const std::uint32_t due =
-        std::min(msUntilRulesDue(engine),
-                 msUntilDrawingDue(engine, scaleForClient(client.width, client.height),
-                                   currentRenderOptions()));
-    window.restFrames(due == kNeverDue ? -1 : int(std::min<std::uint32_t>(due, INT_MAX)));
-    shell.clockResting = true;
+    if (client.width <= 0 || client.height <= 0) {
+        return {};
+    }
+    std::vector<PixelRect> changed =
+        game.renderer.draw(client, game.engine, game.pieceArt, renderOptions(game));
+    if (!game.renderer.picture()) {
+        fatalError(translate("Errors", "no bmpDC"));
+    }
+    return changed;
 }
 
 } // namespace
 
-void pauseGame() {
-    resumeWaiting = false;
-    shell.clockResting = false;
-    shell.running = false;
-    releaseBackBuffer();
-    if (shell.mainWindow) {
-        shell.mainWindow->stopFrames();
+NextFrame nextFrame(bool boardAtRest, std::uint32_t msUntilDue, bool awake) {
+    if (!boardAtRest || awake) {
+        return NextFrame::atDisplayPace();
+    }
+    if (msUntilDue == kNeverDue) {
+        return NextFrame::never();
+    }
+    return NextFrame::after(int(std::min<std::uint32_t>(msUntilDue, INT_MAX)));
+}
+
+void pauseGame(Game& game) {
+    game.clock.resumeWaiting = false;
+    game.clock.resting = false;
+    game.clock.running = false;
+    if (game.window) {
+        game.window->scheduleFrame(NextFrame::never());
     }
 }
 
-void resumeGame() {
+void resumeGame(Game& game) {
+    ClockState& clock = game.clock;
     if (insideModalLoop()) {
-        resumeWaiting = true;
+        clock.resumeWaiting = true;
         return;
     }
-    resumeWaiting = false;
-    shell.clockResting = false;
-    shell.previousTick = tickCount();
-    shell.lastTick = shell.previousTick;
-    shell.running = true;
-    resumeBoard(engine);
-    if (shell.mainWindow) {
-        shell.mainWindow->startFrames();
-        shell.mainWindow->activate();
+    clock.resumeWaiting = false;
+    clock.resting = false;
+    clock.previousTick = tickCount();
+    clock.lastTick = clock.previousTick;
+    clock.running = true;
+    resumeBoard(game.engine);
+    if (game.window) {
+        game.window->scheduleFrame(NextFrame::atDisplayPace());
+        game.window->activate();
     }
 }
 
-int showMessageBox(std::u16string_view text, std::u16string_view caption, MessageButtons buttons) {
-    pauseGame();
-    shell.messageBoxUp = true;
+void backAtTopLevel(Game& game) {
+    if (game.clock.resumeWaiting) {
+        resumeGame(game);
+    } else if (game.clock.running && game.window) {
+        game.clock.resting = false;
+        game.window->scheduleFrame(NextFrame::atDisplayPace());
+    }
+}
+
+void frameTick(Game& game) {
+    ClockState& clock = game.clock;
+    if (!clock.running) {
+        return;
+    }
+    clock.resting = false;
+    clock.previousTick = clock.lastTick;
+    clock.lastTick = tickCount();
+    runFrame(game.engine, clock.lastTick - clock.previousTick);
+    // The engine may have paused the game for its boxes, and resumed it.
+    if (game.window && clock.running) {
+        // Painted before the frame returns to the event loop, which would otherwise wake the
+        // program a second time to paint it.
+        game.window->paintNow(drawPicture(game, *game.window));
+        scheduleNextFrame(game, *game.window);
+    }
+}
+
+void redrawAll(Game& game) {
+    if (!game.window) {
+        return;
+    }
+    game.renderer.forget();
+    for (const PixelRect& area : drawPicture(game, *game.window)) {
+        game.window->invalidateArea(area);
+    }
+}
+
+void wakeClock(Game& game, bool burst) {
+    ClockState& clock = game.clock;
+    if (burst) {
+        clock.awakeUntil = tickCount() + kAwakeAfterBurstMs;
+    }
+    if (!clock.resting || insideModalLoop()) {
+        return;
+    }
+    frameTick(game);
+    if (clock.running && game.window) {
+        clock.resting = false;
+        game.window->scheduleFrame(NextFrame::after(0));
+    }
+}
+
+int showMessageBox(Game& game, std::u16string_view text, std::u16string_view caption,
+                   MessageButtons buttons) {
+    pauseGame(game);
+    game.clock.messageBoxUp = true;
+    redrawAll(game);
     int pressed = kDialogOk;
-    if (shell.dialogs) {
-        pressed = shell.dialogs->messageBox(
+    if (game.dialogs) {
+        pressed = game.dialogs->messageBox(
             {std::u16string(text), std::u16string(caption), buttons, false});
     }
-    resumeGame();
-    shell.messageBoxUp = false;
+    resumeGame(game);
+    game.clock.messageBoxUp = false;
     return pressed;
 }
 
-void showFatalError(std::u16string_view text) {
-    pauseGame();
-    showMessageBox(text, translate("Errors", "Error"));
+void showFatalError(Game& game, std::u16string_view text) {
+    pauseGame(game);
+    showMessageBox(game, text, translate("Errors", "Error"));
 }
 
-bool boardInputRefused() {
-    return engine.boardMoving || !shell.running || shell.messageBoxUp || engine.demoMode;
-}
-
-void frameTick() {
-    shell.clockResting = false;
-    if (!shell.running) {
-        return;
-    }
-    shell.previousTick = shell.lastTick;
-    shell.lastTick = tickCount();
-    runFrame(engine, shell.lastTick - shell.previousTick);
-    if (shell.mainWindow) {
-        // Drawn now, so that a frame that changes no pixel costs no paint at all.
-        drawFrameAndInvalidate(*shell.mainWindow);
-        restUntilDue(*shell.mainWindow);
-    }
-}
-
-void catchUpRestingClock() {
-    // Frames run at the top level only, this one too.
-    if (shell.clockResting && !insideModalLoop()) {
-        frameTick();
-    }
+bool boardInputRefused(const Game& game) {
+    return game.engine.boardMoving || !game.clock.running || game.clock.messageBoxUp ||
+           game.engine.demoMode;
 }

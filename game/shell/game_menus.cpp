@@ -2,8 +2,7 @@
 #include "game/shell/game_menus.h"
 
 #include "game/shell/command_ids.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_state.h"
+#include "game/shell/game.h"
 #include "platform/translation.h"
 #include "platform/window.h"
 
@@ -43,24 +42,25 @@ MenuBarTemplate gameMenuBar() {
     };
 }
 
-void createMenuBar(Window& window) {
-    shell.menuBar = window.createMenuBar(gameMenuBar());
-    checkMenuItem(kMenuColor, preferences.colorCommand, true);
-    checkMenuItem(kMenuSpeed, preferences.speedCommand, true);
-    checkMenuItem(kMenuOptions, kCommandHints, preferences.hintsOn != 0);
-    checkMenuItem(kMenuOptions, kCommandSounds, preferences.soundOn != 0);
-    checkMenuItem(kMenuOptions, kCommandTurnScore, preferences.showTurnScore != 0);
-    checkMenuItem(kMenuOptions, kCommandTransparency, preferences.transparencyOn != 0);
+void createMenuBar(Game& game, Window& window) {
+    MenuBar* bar = game.menuBar = window.createMenuBar(gameMenuBar());
+    const Preferences& preferences = game.preferences;
+    checkMenuItem(bar, kMenuColor, preferences.colorCommand, true);
+    checkMenuItem(bar, kMenuSpeed, preferences.speedCommand, true);
+    checkMenuItem(bar, kMenuOptions, kCommandHints, preferences.hintsOn != 0);
+    checkMenuItem(bar, kMenuOptions, kCommandSounds, preferences.soundOn != 0);
+    checkMenuItem(bar, kMenuOptions, kCommandTurnScore, preferences.showTurnScore != 0);
+    checkMenuItem(bar, kMenuOptions, kCommandTransparency, preferences.transparencyOn != 0);
 }
 
-void checkMenuItem(int buttonId, int itemId, bool checked) {
-    if (MenuPopup* popup = shell.menuBar ? shell.menuBar->popup(buttonId) : nullptr) {
+void checkMenuItem(MenuBar* bar, int buttonId, int itemId, bool checked) {
+    if (MenuPopup* popup = bar ? bar->popup(buttonId) : nullptr) {
         popup->checkItem(itemId, checked);
     }
 }
 
-void checkRadioItem(int buttonId, int count, int itemId) {
-    if (MenuPopup* popup = shell.menuBar ? shell.menuBar->popup(buttonId) : nullptr) {
+void checkRadioItem(MenuBar* bar, int buttonId, int count, int itemId) {
+    if (MenuPopup* popup = bar ? bar->popup(buttonId) : nullptr) {
         for (int position = 0; position < count; ++position) {
             popup->checkItemAt(position, false);
         }

@@ -3,6 +3,7 @@
 
 #include "platform/menu_bar.h"
 
+struct Game;
 class Window;
 
 // Button ids of the menu bar.
@@ -15,9 +16,9 @@ enum : int {
 
 MenuBarTemplate gameMenuBar();
 
-// Makes the window's menu bar, keeps it in the shell and sets every check mark from the options.
-void createMenuBar(Window& window);
+// Makes the window's menu bar, keeps it in the game and sets every check mark from the options.
+void createMenuBar(Game& game, Window& window);
 // Sets one item's check mark in the popup of a button; nothing without a menu bar.
-void checkMenuItem(int buttonId, int itemId, bool checked);
+void checkMenuItem(MenuBar* bar, int buttonId, int itemId, bool checked);
 // Clears the first `count` items of the popup, then checks the chosen one.
-void checkRadioItem(int buttonId, int count, int itemId);
+void checkRadioItem(MenuBar* bar, int buttonId, int count, int itemId);

@@ -6,8 +6,8 @@
 #include "platform/resources.h"
 #include "platform/translation.h"
 
-std::u16string helpPagePath() {
-    std::u16string english = installPath(u"zorv help.htm");
+std::u16string helpPagePath(const char16_t (&installDirectory)[kPathUnits]) {
+    std::u16string english = installPath(installDirectory, u"zorv help.htm");
     const std::u16string language = spokenLanguage();
     if (language.empty()) {
         return english;
@@ -17,7 +17,7 @@ std::u16string helpPagePath() {
     if (!page) {
         return english;
     }
-    std::u16string path = installPath(name);
+    std::u16string path = installPath(installDirectory, name);
     if (readWholeFile(path, page->size()) == page) {
         return path;
     }

@@ -4,8 +4,10 @@
 #include <string>
 #include <string_view>
 
-// Fills shell.installDirectory from the registry, falling back to "\my documents".
-void readInstallDirectory();
+constexpr int kPathUnits = 260;
 
-// "<install directory>\<name>", the form in which every file of the game is named.
-std::u16string installPath(std::u16string_view name);
+// Fills `directory` from the registry, falling back to "\my documents"; no trailing backslash.
+void readInstallDirectory(char16_t (&directory)[kPathUnits]);
+
+// "<directory>\<name>", the form in which every file of the game is named.
+std::u16string installPath(const char16_t (&directory)[kPathUnits], std::u16string_view name);

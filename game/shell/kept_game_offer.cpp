@@ -2,6 +2,7 @@
 #include "game/shell/kept_game_offer.h"
 
 #include "game/shell/command_ids.h"
+#include "game/shell/game.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/kept_game.h"
 #include "platform/main_window.h"
@@ -28,9 +29,9 @@ void pauseKeptGame(MainWindow& window, const std::u16string& path) {
 // stays paused: the window's activation, which may come first, does not resume it.
 class OfferWhenShown final : public QObject {
   public:
-    OfferWhenShown(MainWindow& window, std::u16string path)
+    OfferWhenShown(Game& game, MainWindow& window, std::u16string path)
         : QObject(&window), window_(window), path_(std::move(path)) {
-        pauseGame();
+        pauseGame(game);
         window.installEventFilter(this);
         QWindow* handle = window.windowHandle();
         if (handle && !handle->isExposed()) {
@@ -67,8 +68,8 @@ class OfferWhenShown final : public QObject {
 
 } // namespace
 
-void offerKeptGame(MainWindow& window, std::u16string path) {
-    new OfferWhenShown(window, std::move(path));
+void offerKeptGame(Game& game, MainWindow& window, std::u16string path) {
+    new OfferWhenShown(game, window, std::move(path));
 }
 
 void keepGameAtLogout(MainWindow& window, const EngineState& state, std::u16string path) {

@@ -2,48 +2,45 @@
 #include "game/shell/keyboard_play.h"
 
 #include "game/engine/board.h"
-#include "game/engine/engine_state.h"
 #include "game/engine/swaps.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/sounds.h"
+#include "game/shell/game.h"
 
 #include <algorithm>
 
-KeyboardCursor keyboardCursor;
-
 namespace {
 
-void markCursorCell() {
-    markCell(engine, keyboardCursor.column, keyboardCursor.row);
+void markCursorCell(Game& game) {
+    markCell(game.engine, game.keyboardCursor.column, game.keyboardCursor.row);
 }
 
-void moveCursor(int columns, int rows) {
-    markCursorCell();
-    if (!keyboardCursor.shown) {
+void moveCursor(Game& game, int columns, int rows) {
+    KeyboardCursor& cursor = game.keyboardCursor;
+    markCursorCell(game);
+    if (!cursor.shown) {
         // The first arrow shows where the cursor is before it moves: on the selection, if any.
-        keyboardCursor.shown = true;
-        if (engine.selection.column != -1) {
-            keyboardCursor.column = engine.selection.column;
-            keyboardCursor.row = engine.selection.row;
+        cursor.shown = true;
+        if (game.engine.selection.column != -1) {
+            cursor.column = game.engine.selection.column;
+            cursor.row = game.engine.selection.row;
         }
     } else {
-        keyboardCursor.column = std::clamp(keyboardCursor.column + columns, 0, kColumns - 1);
-        keyboardCursor.row = std::clamp(keyboardCursor.row + rows, 0, kRows - 1);
+        cursor.column = std::clamp(cursor.column + columns, 0, kColumns - 1);
+        cursor.row = std::clamp(cursor.row + rows, 0, kRows - 1);
     }
-    markCursorCell();
+    markCursorCell(game);
 }
 
 // A tap at the middle of the cursor's cell, in design units (scale 1), down and up again.
-void tapCursorCell() {
-    keyboardCursor.shown = true;
-    const int x = kBoardLeft + kCellPitch * keyboardCursor.column + kCellPitch / 2;
-    const int y = kBoardTop + kCellPitch * keyboardCursor.row + kCellPitch / 2;
-    stylusDown(engine, x, y, 1, 1);
-    stylusUp(engine);
-    markCursorCell();
+void tapCursorCell(Game& game) {
+    game.keyboardCursor.shown = true;
+    const int x = kBoardLeft + kCellPitch * game.keyboardCursor.column + kCellPitch / 2;
+    const int y = kBoardTop + kCellPitch * game.keyboardCursor.row + kCellPitch / 2;
+    stylusDown(game.engine, x, y, 1, 1);
+    stylusUp(game.engine);
+    markCursorCell(game);
 }
 
-void clearSelection() {
+void clearSelection(EngineState& engine) {
     if (engine.selection.column != -1) {
         markCell(engine, engine.selection.column, engine.selection.row);
         engine.selection = CellPosition{};
@@ -52,38 +49,38 @@ void clearSelection() {
 
 } // namespace
 
-void pressGameKey(GameKey key) {
-    if (boardInputRefused()) {
+void pressGameKey(Game& game, GameKey key) {
+    if (boardInputRefused(game)) {
         return;
     }
-    engine.idleMs = 0;
+    game.engine.idleMs = 0;
     switch (key) {
     case GameKey::Left:
-        moveCursor(-1, 0);
+        moveCursor(game, -1, 0);
         break;
     case GameKey::Right:
-        moveCursor(1, 0);
+        moveCursor(game, 1, 0);
         break;
     case GameKey::Up:
-        moveCursor(0, -1);
+        moveCursor(game, 0, -1);
         break;
     case GameKey::Down:
-        moveCursor(0, 1);
+        moveCursor(game, 0, 1);
         break;
     case GameKey::Tap:
-        tapCursorCell();
+        tapCursorCell(game);
         break;
     case GameKey::Escape:
-        clearSelection();
+        clearSelection(game.engine);
         break;
     case GameKey::None:
         break;
     }
 }
 
-void hideKeyboardCursor() {
-    if (keyboardCursor.shown) {
-        keyboardCursor.shown = false;
-        markCursorCell();
+void hideKeyboardCursor(Game& game) {
+    if (game.keyboardCursor.shown) {
+        game.keyboardCursor.shown = false;
+        markCursorCell(game);
     }
 }

@@ -1,7 +1,7 @@
 // Play by keyboard: a cursor the arrows move over the board, a key that taps, a key that lets go.
 #pragma once
 
-#include "platform/window_message.h"
+#include "platform/window.h"
 
 // The cell the keyboard points at; it shows from the first arrow key until the stylus touches.
 struct KeyboardCursor {
@@ -10,10 +10,10 @@ struct KeyboardCursor {
     int row = 0;
 };
 
-extern KeyboardCursor keyboardCursor;
+struct Game;
 
 // A key of the board: arrows move the cursor (the first one only shows it), the tap key acts as
 // a tap on the cursor's cell, Escape clears the selection. Refused as the stylus is.
-void pressGameKey(GameKey key);
+void pressGameKey(Game& game, GameKey key);
 // The stylus touched the board: the cursor goes until the next arrow key.
-void hideKeyboardCursor();
+void hideKeyboardCursor(Game& game);

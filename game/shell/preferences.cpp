@@ -1,12 +1,9 @@
 // The player's options and current theme: one 552-byte record, saved whole at every change.
 #include "game/shell/preferences.h"
 
-#include "game/shell/install_directory.h"
 #include "platform/files.h"
 
 #include <algorithm>
-
-Preferences preferences;
 
 namespace {
 
@@ -49,9 +46,9 @@ class ByteReader {
     const std::uint8_t* in_;
 };
 
-int flip(std::int32_t& flag) {
+int flip(Preferences& preferences, std::u16string_view path, std::int32_t& flag) {
     flag = flag == 0 ? 1 : 0;
-    savePreferences();
+    savePreferences(preferences, path);
     return flag;
 }
 
@@ -104,27 +101,27 @@ void decodePreferences(const std::uint8_t* bytes, std::size_t count, Preferences
     record.speedCommand = in.i32();
 }
 
-void loadPreferences() {
+void loadPreferences(Preferences& preferences, std::u16string_view path) {
     preferences = Preferences{};
-    const FileStart file = readFileStartOrWhyNot(installPath(u"zorv.prf"), kPreferencesBytes);
+    const FileStart file = readFileStartOrWhyNot(path, kPreferencesBytes);
     fileKept = file.state == FileStart::State::Unreadable;
     decodePreferences(file.bytes.data(), file.bytes.size(), preferences);
     if (file.bytes.size() != kPreferencesBytes) {
-        resetPreferences();
+        resetPreferences(preferences, path);
     }
 }
 
-void savePreferences() {
+void savePreferences(const Preferences& preferences, std::u16string_view path) {
     // Replaced atomically, so a crash or a full disk never leaves a damaged file; a failure is
     // silent and the change stays in memory for this run.
     if (fileKept) {
         return;
     }
     const auto bytes = encodePreferences(preferences);
-    replaceFile(installPath(u"zorv.prf"), bytes.data(), bytes.size());
+    replaceFile(path, bytes.data(), bytes.size());
 }
 
-void resetPreferences() {
+void resetPreferences(Preferences& preferences, std::u16string_view path) {
     preferences.hintsOn = 1;
     preferences.backgroundRed = 200;
     preferences.backgroundGreen = 200;
@@ -136,23 +133,23 @@ void resetPreferences() {
     preferences.fallSpeed = 145;
     preferences.speedCommand = kSpeedInstant;
     preferences.transparencyOn = 1;
-    savePreferences();
+    savePreferences(preferences, path);
 }
 
-int toggleHints() {
-    return flip(preferences.hintsOn);
+int toggleHints(Preferences& preferences, std::u16string_view path) {
+    return flip(preferences, path, preferences.hintsOn);
 }
-int toggleSound() {
-    return flip(preferences.soundOn);
+int toggleSound(Preferences& preferences, std::u16string_view path) {
+    return flip(preferences, path, preferences.soundOn);
 }
-int toggleTurnScore() {
-    return flip(preferences.showTurnScore);
+int toggleTurnScore(Preferences& preferences, std::u16string_view path) {
+    return flip(preferences, path, preferences.showTurnScore);
 }
-int toggleTransparency() {
-    return flip(preferences.transparencyOn);
+int toggleTransparency(Preferences& preferences, std::u16string_view path) {
+    return flip(preferences, path, preferences.transparencyOn);
 }
 
-void setColor(int commandId) {
+void setColor(Preferences& preferences, std::u16string_view path, int commandId) {
     struct Colour {
         int id;
         std::uint8_t red, green, blue;
@@ -172,10 +169,10 @@ void setColor(int commandId) {
     preferences.backgroundGreen = chosen.green;
     preferences.backgroundBlue = chosen.blue;
     preferences.colorCommand = commandId;
-    savePreferences();
+    savePreferences(preferences, path);
 }
 
-void setSpeed(int commandId) {
+void setSpeed(Preferences& preferences, std::u16string_view path, int commandId) {
     struct Speed {
         int id;
         std::uint8_t swap, fall;
@@ -193,5 +190,5 @@ void setSpeed(int commandId) {
         }
     }
     preferences.speedCommand = commandId;
-    savePreferences();
+    savePreferences(preferences, path);
 }

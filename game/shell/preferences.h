@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 constexpr std::size_t kPreferencesBytes = 552;
 
@@ -29,23 +30,26 @@ struct Preferences {
     }
 };
 
-extern Preferences preferences;
-
 // The record as it lies in the file, little-endian, field by field.
 std::array<std::uint8_t, kPreferencesBytes> encodePreferences(const Preferences& record);
 // Fills the fields the first `count` bytes cover; the others keep what they hold.
 void decodePreferences(const std::uint8_t* bytes, std::size_t count, Preferences& record);
 
-void loadPreferences();
-void savePreferences();
-void resetPreferences();
+// The record from `file` (the install directory's "zorv.prf"); one that is missing or short is
+// given the defaults and written back.
+void loadPreferences(Preferences& preferences, std::u16string_view file);
+// Writes the whole record; a failure is silent and the change stays in memory for the run.
+void savePreferences(const Preferences& preferences, std::u16string_view file);
+void resetPreferences(Preferences& preferences, std::u16string_view file);
 
-int toggleHints();
-int toggleSound();
-int toggleTurnScore();
-int toggleTransparency();
-void setColor(int commandId);
-void setSpeed(int commandId);
+// Each option flips, the record is saved to `file`, and the new value is given.
+int toggleHints(Preferences& preferences, std::u16string_view file);
+int toggleSound(Preferences& preferences, std::u16string_view file);
+int toggleTurnScore(Preferences& preferences, std::u16string_view file);
+int toggleTransparency(Preferences& preferences, std::u16string_view file);
+// The colour or speed of the menu command, saved to `file`.
+void setColor(Preferences& preferences, std::u16string_view file, int commandId);
+void setSpeed(Preferences& preferences, std::u16string_view file, int commandId);
 
 // Menu command ids of the colours and speeds.
 enum : int {

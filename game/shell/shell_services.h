@@ -5,8 +5,11 @@
 #include "game/scores/score_services.h"
 #include "platform/fatal_error.h"
 
+struct Game;
+
 class ShellServices final : public EngineServices {
   public:
+    explicit ShellServices(Game& game) : game_(game) {}
     int randomValue() override;
     void playSound(int soundId) override;
     int swapSpeed() override;
@@ -18,16 +21,27 @@ class ShellServices final : public EngineServices {
     bool isHighScore(int level, std::int32_t score) override;
     void newHighScoreDialog(EngineState& state) override;
     void highScoresDialog(int level) override;
+
+  private:
+    Game& game_;
 };
 
 // The high-score table's messages go through the game's own message boxes.
 class ShellMessageBoxes final : public MessageBoxService {
   public:
+    explicit ShellMessageBoxes(Game& game) : game_(game) {}
     int showMessageBox(std::u16string_view text, std::u16string_view caption) override;
+
+  private:
+    Game& game_;
 };
 
 // A fatal error's box is one of the game's message boxes, shown with the game paused.
 class ShellFatalErrors final : public FatalErrorDisplay {
   public:
+    explicit ShellFatalErrors(Game& game) : game_(game) {}
     void show(std::u16string_view text) override;
+
+  private:
+    Game& game_;
 };

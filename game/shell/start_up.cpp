@@ -2,22 +2,13 @@
 #include "game/shell/start_up.h"
 
 #include "game/engine/board.h"
-#include "game/engine/engine_state.h"
 #include "game/resources/game_resources.h"
-#include "game/scores/high_score_table.h"
-#include "game/scores/score_services.h"
 #include "game/shell/crash_leftovers.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/install_directory.h"
+#include "game/shell/game.h"
 #include "game/shell/kept_game.h"
 #include "game/shell/kept_game_offer.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_services.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/sounds.h"
 #include "game/shell/window_procedure.h"
 #include "game/themes/theme_loader.h"
-#include "game/themes/theme_settings.h"
 #include "platform/device_root.h"
 #include "platform/dialog_qt.h"
 #include "platform/fatal_error.h"
@@ -44,7 +35,7 @@ void installHelpPage() {
 
 } // namespace
 
-int mainLoop() {
+int runGame() {
     initGameResources();
     Q_INIT_RESOURCE(help);
     SingleInstance instance;
@@ -54,48 +45,50 @@ int mainLoop() {
     if (installOnFirstRun()) {
         installHelpPage();
     }
-    readInstallDirectory();
-    removeCrashLeftovers();
-    loadPreferences();
+    Game game;
+    readInstallDirectory(game.installDirectory);
+    removeCrashLeftovers(game.installDirectory);
+    loadPreferences(game.preferences, installPath(game, u"zorv.prf"));
 
     QtDialogHost dialogs;
     QtSoundPlayer sounds;
-    ShellServices services;
-    ShellMessageBoxes messageBoxes;
-    ShellFatalErrors fatalErrors;
-    shell.dialogs = &dialogs;
-    shell.sounds = &sounds;
-    engine.services = &services;
+    ShellMessageBoxes messageBoxes(game);
+    ShellFatalErrors fatalErrors(game);
+    game.dialogs = &dialogs;
+    game.soundPlayer = &sounds;
     setMessageBoxService(&messageBoxes);
     setFatalErrorDisplay(&fatalErrors);
 
-    MainWindow window(QStringLiteral("Zorvagon"), mainWindowProc);
+    MainWindow window(QStringLiteral("Zorvagon"),
+                      [&game](Window& target, const WindowMessage& message) {
+                          return mainWindowProc(game, target, message);
+                      });
     window.setWindowIcon(QIcon(QString::fromLatin1(programIconPath)));
-    shell.mainWindow = &window;
+    game.window = &window;
     dialogs.setMainWindow(&window);
     instance.setRaiseRequestHandler([&window] { window.activate(); });
 
-    themeSettings = {preferences.themePath, shell.installDirectory, savePreferences};
-    loadTheme();
+    loadTheme(game.pieceArt, themeSettings(game));
     seedRandom(startSeed());
-    newBoard(engine);
-    const std::u16string keptGame = installPath(kKeptGameFile);
-    const auto keptRandom = restoreKeptGame(engine, keptGame);
+    newBoard(game.engine);
+    const std::u16string keptGame = installPath(game, kKeptGameFile);
+    const auto keptRandom = restoreKeptGame(game.engine, keptGame);
     if (keptRandom) {
         seedRandom(*keptRandom);
     }
-    loadSounds();
-    loadHighScores(installPath(u"high.scr"));
+    loadSounds(game);
+    loadHighScores(game.highScores, installPath(game, u"high.scr"));
     const QuitSignals quitSignals([] { QCoreApplication::quit(); });
-    keepGameAtLogout(window, engine, keptGame);
+    keepGameAtLogout(window, game.engine, keptGame);
     window.showAtOpeningSize();
     if (keptRandom) {
-        offerKeptGame(window, keptGame);
+        offerKeptGame(game, window, keptGame);
     } else {
-        resumeGame();
+        resumeGame(game);
     }
     const int exitCode = QApplication::exec();
-    shell.mainWindow = nullptr;
+    game.window = nullptr;
     setFatalErrorDisplay(nullptr);
+    setMessageBoxService(nullptr);
     return exitCode;
 }

@@ -2,4 +2,4 @@
 #pragma once
 
 // Runs the game inside the program's application object; returns the exit code.
-int mainLoop();
+int runGame();

@@ -2,36 +2,54 @@
 #include "game/shell/window_procedure.h"
 
 #include "game/engine/board.h"
-#include "game/engine/engine_state.h"
+#include "game/engine/engine_services.h"
 #include "game/engine/swaps.h"
-#include "game/render/render_options.h"
 #include "game/scores/score_dialogs.h"
 #include "game/shell/about_dialog.h"
-#include "game/shell/game_clock.h"
+#include "game/shell/game.h"
 #include "game/shell/game_menus.h"
 #include "game/shell/help_page.h"
-#include "game/shell/install_directory.h"
 #include "game/shell/kept_game.h"
-#include "game/shell/keyboard_play.h"
-#include "game/shell/paint.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/sounds.h"
 #include "game/themes/theme_list_dialog.h"
 #include "game/themes/theme_loader.h"
 #include "platform/device_root.h"
 #include "platform/dialog_host.h"
 #include "platform/random.h"
+#include "platform/surface.h"
 #include "platform/translation.h"
 #include "platform/window.h"
 
 namespace {
 
-void handleStylus(Window& window, const WindowMessage& message) {
-    if (message.kind == MessageKind::StylusDown) {
-        hideKeyboardCursor();
+// Whether the message comes from the user or the desktop (input, commands, activation, menus,
+// help, a resize), so that what the game shows may change: not the window's own coming and
+// going, its frames and paints, nor the pointer merely passing over.
+bool interruptsRest(const WindowMessage& message) {
+    switch (message.kind) {
+    case MessageKind::Create:
+    case MessageKind::Destroy:
+    case MessageKind::Close:
+    case MessageKind::Frame:
+    case MessageKind::Paint:
+        return false;
+    case MessageKind::StylusMove:
+        return message.leftButton;
+    default:
+        return true;
     }
-    if (boardInputRefused()) {
+}
+
+// A drag's moves and a resize come many to a frame, and keep coming for a while.
+bool comesInBursts(const WindowMessage& message) {
+    return message.kind == MessageKind::Resized ||
+           (message.kind == MessageKind::StylusMove && message.leftButton);
+}
+
+void handleStylus(Game& game, Window& window, const WindowMessage& message) {
+    if (message.kind == MessageKind::StylusDown) {
+        hideKeyboardCursor(game);
+    }
+    if (boardInputRefused(game)) {
         return;
     }
     const PixelSize client = window.clientSize();
@@ -42,6 +60,7 @@ void handleStylus(Window& window, const WindowMessage& message) {
     // Points are taken as the unsigned 16-bit halves of the message parameter.
     const int x = message.x & 0xFFFF;
     const int y = message.y & 0xFFFF;
+    EngineState& engine = game.engine;
     switch (message.kind) {
     case MessageKind::StylusDown:
         engine.stylusHeld = true;
@@ -55,7 +74,7 @@ void handleStylus(Window& window, const WindowMessage& message) {
     default:
         engine.stylusHeld = false;
         if (engine.selection.column != -1) {
-            playSound(124);
+            playSound(game, kSoundSelect);
         }
         break;
     }
@@ -63,17 +82,17 @@ void handleStylus(Window& window, const WindowMessage& message) {
 
 // Shows a dialog, message box or page with the game paused around it; without a dialog host
 // nothing is shown.
-template <typename Show> void withGamePaused(Show show) {
-    pauseGame();
-    if (shell.dialogs) {
-        show(*shell.dialogs);
+template <typename Show> void withGamePaused(Game& game, Show show) {
+    pauseGame(game);
+    if (game.dialogs) {
+        show(*game.dialogs);
     }
-    resumeGame();
+    resumeGame(game);
 }
 
-void showHelp() {
-    withGamePaused([](DialogHost& dialogs) {
-        if (const auto path = nativePath(helpPagePath())) {
+void showHelp(Game& game) {
+    withGamePaused(game, [&game](DialogHost& dialogs) {
+        if (const auto path = nativePath(helpPagePath(game.installDirectory))) {
             dialogs.showHelp(path->u16string());
         }
     });
@@ -87,61 +106,69 @@ bool isSpeed(int id) {
 }
 
 // A dialog that cannot be shown counts as a choice, not as Cancel: a new game is dealt.
-void newGame() {
-    pauseGame();
-    const int chosen = shell.dialogs ? newGameDialog(*shell.dialogs, engine) : 0;
+void newGame(Game& game) {
+    pauseGame(game);
+    const int chosen = game.dialogs ? newGameDialog(*game.dialogs, game.engine) : 0;
     if (chosen != kNewGameCancel) {
-        engine.demoMode = false;
-        newBoard(engine);
+        game.engine.demoMode = false;
+        newBoard(game.engine);
     }
-    resumeGame();
+    resumeGame(game);
 }
 
 // The game goes on after the list and the reload as after every other dialog, not only when an
 // activation follows (none comes without a window manager, or when the list closes by key).
-void loadThemeCommand() {
-    pauseGame();
-    if (shell.dialogs) {
-        themeListDialog(*shell.dialogs);
+void loadThemeCommand(Game& game) {
+    pauseGame(game);
+    const ThemeSettings settings = themeSettings(game);
+    if (game.dialogs) {
+        themeListDialog(*game.dialogs, settings);
     }
-    loadTheme();
-    resumeGame();
+    loadTheme(game.pieceArt, settings);
+    redrawAll(game);
+    resumeGame(game);
 }
 
-bool handleCommand(Window& window, int id) {
+bool handleCommand(Game& game, Window& window, int id) {
+    Preferences& preferences = game.preferences;
+    const std::u16string file = installPath(game, u"zorv.prf");
     if (id == kCommandNew) {
-        newGame();
+        newGame(game);
     } else if (id == kCommandLoadTheme) {
-        loadThemeCommand();
+        loadThemeCommand(game);
     } else if (id == kCommandHighScores) {
-        withGamePaused([](DialogHost& dialogs) { highScoresDialog(dialogs, engine.level); });
+        withGamePaused(game, [&game](DialogHost& dialogs) {
+            highScoresDialog(dialogs, game.highScores, game.engine.level);
+        });
     } else if (id == kCommandAbout) {
-        withGamePaused([](DialogHost& dialogs) { aboutDialog(dialogs); });
+        withGamePaused(game, [](DialogHost& dialogs) { aboutDialog(dialogs); });
     } else if (id == kCommandQuit || id == kCommandQuitKey) {
         window.sendMessage({MessageKind::Activate, 0, Activation::Deactivated});
         window.close();
     } else if (id == kCommandPause) {
-        pauseGame();
-        showMessageBox(translate("Pause", "Paused... Press OK to continue"),
+        pauseGame(game);
+        showMessageBox(game, translate("Pause", "Paused... Press OK to continue"),
                        translate("Pause", "Pause"));
-        resumeGame();
+        resumeGame(game);
     } else if (id == kCommandSounds) {
-        checkMenuItem(kMenuOptions, id, toggleSound() != 0);
+        checkMenuItem(game.menuBar, kMenuOptions, id, toggleSound(preferences, file) != 0);
     } else if (id == kCommandHints) {
-        checkMenuItem(kMenuOptions, id, toggleHints() != 0);
+        checkMenuItem(game.menuBar, kMenuOptions, id, toggleHints(preferences, file) != 0);
     } else if (id == kCommandTurnScore) {
-        checkMenuItem(kMenuOptions, id, toggleTurnScore() != 0);
+        checkMenuItem(game.menuBar, kMenuOptions, id, toggleTurnScore(preferences, file) != 0);
     } else if (id == kCommandTransparency) {
-        checkMenuItem(kMenuOptions, id, toggleTransparency() != 0);
-        markAllCells(engine);
+        checkMenuItem(game.menuBar, kMenuOptions, id, toggleTransparency(preferences, file) != 0);
+        markAllCells(game.engine);
+        redrawAll(game);
     } else if (isColour(id)) {
-        checkRadioItem(kMenuColor, 7, id);
-        setColor(id);
-        markAllCells(engine);
+        checkRadioItem(game.menuBar, kMenuColor, 7, id);
+        setColor(preferences, file, id);
+        markAllCells(game.engine);
+        redrawAll(game);
     } else if (isSpeed(id)) {
-        checkRadioItem(kMenuSpeed, 4, id);
-        setSpeed(id);
-        markAllCells(engine);
+        checkRadioItem(game.menuBar, kMenuSpeed, 4, id);
+        setSpeed(preferences, file, id);
+        markAllCells(game.engine);
     } else {
         return false;
     }
@@ -150,54 +177,60 @@ bool handleCommand(Window& window, int id) {
 
 } // namespace
 
-bool mainWindowProc(Window& window, const WindowMessage& message) {
+bool mainWindowProc(Game& game, Window& window, const WindowMessage& message) {
     if (interruptsRest(message)) {
-        catchUpRestingClock();
+        wakeClock(game, comesInBursts(message));
     }
     switch (message.kind) {
     case MessageKind::Create:
-        createMenuBar(window);
+        createMenuBar(game, window);
         window.addAccelerator("Ctrl+A", kCommandAbout);
         window.addAccelerator("Ctrl+Q", kCommandQuitKey);
         return true;
     case MessageKind::Destroy:
-        keepGame(engine, randomState(), installPath(kKeptGameFile));
+        keepGame(game.engine, randomState(), installPath(game, kKeptGameFile));
         window.destroyMenuBar();
-        shell.menuBar = nullptr;
-        freeSounds();
+        game.menuBar = nullptr;
+        freeSounds(game);
         window.postQuit(0);
         return true;
     case MessageKind::Activate:
         if (message.activation == Activation::Deactivated) {
-            pauseGame();
+            pauseGame(game);
         } else {
-            resumeGame();
+            resumeGame(game);
         }
         return true;
     case MessageKind::Paint:
-        paintWindow(window);
+        // A paint only shows what the frames drew.
+        if (const Surface* picture = game.renderer.picture()) {
+            window.present(*picture);
+        }
         return true;
     case MessageKind::Command:
-        return handleCommand(window, message.commandId);
+        return handleCommand(game, window, message.commandId);
     case MessageKind::StylusDown:
     case MessageKind::StylusMove:
     case MessageKind::StylusUp:
-        handleStylus(window, message);
+        handleStylus(game, window, message);
         return true;
     case MessageKind::MenuOpened:
-        pauseGame();
+        pauseGame(game);
         return true;
     case MessageKind::MenuClosed:
-        resumeGame();
+        resumeGame(game);
         return true;
     case MessageKind::Help:
-        showHelp();
+        showHelp(game);
         return true;
     case MessageKind::Frame:
-        frameTick();
+        frameTick(game);
         return true;
     case MessageKind::KeyDown:
-        pressGameKey(message.key);
+        pressGameKey(game, message.key);
+        return true;
+    case MessageKind::Resized:
+        redrawAll(game);
         return true;
     case MessageKind::Close:
         return false;

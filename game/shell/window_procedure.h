@@ -2,6 +2,8 @@
 #pragma once
 
 #include "game/shell/command_ids.h"
-#include "platform/window_message.h"
+#include "platform/window.h"
 
-bool mainWindowProc(Window& window, const WindowMessage& message);
+struct Game;
+
+bool mainWindowProc(Game& game, Window& window, const WindowMessage& message);

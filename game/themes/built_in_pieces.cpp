@@ -1,8 +1,6 @@
 // The built-in piece set, and the fall-back to it that the next start keeps.
-#include "game/render/piece_art.h"
 #include "game/themes/own_bitmaps.h"
 #include "game/themes/theme_loader.h"
-#include "game/themes/theme_settings.h"
 
 #include <algorithm>
 
@@ -22,17 +20,17 @@ Bitmap loadBuiltInPiece(int resourceId) {
 
 } // namespace
 
-void useBuiltInPieces() {
-    for (auto& slot : pieceArt.pieces) {
+void useBuiltInPieces(PieceArt& art, const ThemeSettings& settings) {
+    for (auto& slot : art.pieces) {
         slot.reset();
     }
-    if (themeSettings.themePath) {
-        std::fill_n(themeSettings.themePath, kThemePathUnits, u'\0');
+    if (settings.themePath) {
+        std::fill_n(settings.themePath, kThemePathUnits, u'\0');
     }
-    if (themeSettings.savePreferences) {
-        themeSettings.savePreferences();
+    if (settings.savePreferences) {
+        settings.savePreferences();
     }
-    for (std::size_t kind = 0; kind < pieceArt.pieces.size(); ++kind) {
-        pieceArt.pieces[kind] = loadBuiltInPiece(kBuiltInPieceIds[kind]);
+    for (std::size_t kind = 0; kind < art.pieces.size(); ++kind) {
+        art.pieces[kind] = loadBuiltInPiece(kBuiltInPieceIds[kind]);
     }
 }

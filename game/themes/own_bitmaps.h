@@ -1,6 +1,7 @@
 // The program's own bitmaps, found by resource id.
 #pragma once
 
+#include "game/render/piece_art.h"
 #include "platform/bitmap.h"
 
 #include <optional>
@@ -14,4 +15,4 @@ std::optional<Bitmap> loadOwnBitmap(int resourceId);
 constexpr int kOwnBitmapTries = 3;
 
 // Loads the frames and sparkles, each tried kOwnBitmapTries times before the program ends.
-void loadFixedBitmapsOrEnd();
+void loadFixedBitmapsOrEnd(PieceArt& art);

@@ -7,16 +7,14 @@
 #include "theme_format/byte_stream.h"
 #include "theme_format/theme_file.h"
 
-std::vector<ThemeListEntry> themeList;
-
 namespace {
 
 constexpr std::u16string_view kMyDocuments = u"\\my documents";
 
-std::u16string themesFolder() {
+std::u16string themesFolder(const ThemeSettings& settings) {
     std::u16string folder;
-    if (themeSettings.installDirectory) {
-        folder = fieldText(themeSettings.installDirectory, kThemePathUnits);
+    if (settings.installDirectory) {
+        folder = fieldText(settings.installDirectory, kThemePathUnits);
     }
     return folder + u"\\zorv themes";
 }
@@ -33,19 +31,20 @@ std::u16string fitted(std::u16string text) {
 }
 
 // Appends an entry for each theme file of one folder.
-void scanFolder(std::u16string_view folder, bool inThemesFolder) {
+void scanFolder(ThemeEntries& list, const ThemeSettings& settings, std::u16string_view folder,
+                bool inThemesFolder) {
     for (const std::u16string& name : findFiles(folder, u"*.zpk")) {
         ThemeListEntry entry;
         // A name cut to the field would name another file; such a file cannot be listed.
         if (!setFieldText(entry.fileName, name)) {
             continue;
         }
-        readListedThemeName(entry.themeName, name, inThemesFolder);
+        readListedThemeName(entry.themeName, name, inThemesFolder, settings);
         entry.inThemesFolder = inThemesFolder ? 1 : 0;
-        if (!inThemesFolder && File::openForReading(installedThemePath(name))) {
+        if (!inThemesFolder && File::openForReading(installedThemePath(name, settings))) {
             entry.alreadyInstalled = 1;
         }
-        themeList.push_back(entry);
+        list.push_back(entry);
     }
 }
 
@@ -58,17 +57,18 @@ std::u16string myDocumentsThemePath(std::u16string_view fileName) {
     return path;
 }
 
-std::u16string installedThemePath(std::u16string_view fileName) {
-    std::u16string path = themesFolder();
+std::u16string installedThemePath(std::u16string_view fileName, const ThemeSettings& settings) {
+    std::u16string path = themesFolder(settings);
     path += u'\\';
     path += fileName;
     return path;
 }
 
-bool readListedThemeName(char16_t* destination, std::u16string_view fileName, bool inThemesFolder) {
+bool readListedThemeName(char16_t* destination, std::u16string_view fileName, bool inThemesFolder,
+                         const ThemeSettings& settings) {
     setFieldText(destination, kThemeListUnits, u"");
     // Only the header and the longest name are read, whatever the file's size.
-    const auto bytes = readFileStart(inThemesFolder ? installedThemePath(fileName)
+    const auto bytes = readFileStart(inThemesFolder ? installedThemePath(fileName, settings)
                                                     : myDocumentsThemePath(fileName),
                                      kThemeHeadMaxBytes);
     if (!bytes) {
@@ -83,15 +83,15 @@ bool readListedThemeName(char16_t* destination, std::u16string_view fileName, bo
     return true;
 }
 
-void freeThemeList() {
-    themeList.clear();
-    themeList.shrink_to_fit();
+void freeThemeList(ThemeEntries& list) {
+    list.clear();
+    list.shrink_to_fit();
 }
 
-void scanThemes() {
-    freeThemeList();
-    scanFolder(kMyDocuments, false);
-    scanFolder(themesFolder(), true);
+void scanThemes(ThemeEntries& list, const ThemeSettings& settings) {
+    freeThemeList(list);
+    scanFolder(list, settings, kMyDocuments, false);
+    scanFolder(list, settings, themesFolder(settings), true);
 }
 
 std::u16string themeListText(const ThemeListEntry& entry) {

@@ -18,22 +18,23 @@ struct ThemeListEntry {
     std::uint32_t alreadyInstalled = 0;       // My Documents entry whose name is also installed
 };
 
-// The one theme list: My Documents entries first, then the themes folder's, each in search order.
-extern std::vector<ThemeListEntry> themeList;
+// My Documents entries first, then the themes folder's, each in search order.
+using ThemeEntries = std::vector<ThemeListEntry>;
 
-// Builds the theme list afresh from both folders.
-void scanThemes();
+// Builds the list afresh from both folders.
+void scanThemes(ThemeEntries& list, const ThemeSettings& settings);
 // Frees every entry and leaves the list empty.
-void freeThemeList();
+void freeThemeList(ThemeEntries& list);
 
 // Fills destination (kThemeListUnits units) with the name stored in the file, read without
 // looking at the header and cut to the field; empty when the file does not open or its name
 // length cannot be read. Returns whether a name was read.
-bool readListedThemeName(char16_t* destination, std::u16string_view fileName, bool inThemesFolder);
+bool readListedThemeName(char16_t* destination, std::u16string_view fileName, bool inThemesFolder,
+                         const ThemeSettings& settings);
 
 // "\my documents\<fileName>" and "<install directory>\zorv themes\<fileName>".
 std::u16string myDocumentsThemePath(std::u16string_view fileName);
-std::u16string installedThemePath(std::u16string_view fileName);
+std::u16string installedThemePath(std::u16string_view fileName, const ThemeSettings& settings);
 
 // The list box text of an entry: the bare name for an installed theme, else "UPDATED - %s" or
 // "NEW - %s", cut to kThemeListUnits - 1 units.

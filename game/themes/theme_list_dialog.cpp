@@ -8,18 +8,18 @@
 
 namespace {
 
-void clearThemePath() {
-    if (themeSettings.themePath) {
-        setFieldText(themeSettings.themePath, kThemePathUnits, u"");
+void clearThemePath(const ThemeSettings& settings) {
+    if (settings.themePath) {
+        setFieldText(settings.themePath, kThemePathUnits, u"");
     }
 }
 
 // Moves a theme from My Documents into the themes folder. The copy replaces the installed file
 // only once it is whole on disk, and the file in My Documents goes only once the installed one
 // holds the same bytes, so a failed copy never loses either copy of the theme.
-void installTheme(std::u16string_view fileName) {
+void installTheme(std::u16string_view fileName, const ThemeSettings& settings) {
     const std::u16string from = myDocumentsThemePath(fileName);
-    const std::u16string to = installedThemePath(fileName);
+    const std::u16string to = installedThemePath(fileName, settings);
     if (copyFile(from, to, true) && sameFileContent(from, to)) {
         deleteFile(from);
     }
@@ -45,10 +45,9 @@ DialogTemplate themeListDialogTemplate() {
 }
 
 void ThemeListDialog::initDialog(DialogHandle& dialog) {
-    freeThemeList();
-    scanThemes();
+    scanThemes(list_, settings_);
     dialog.addListItem(kThemeListBoxId, translate("ThemeList", "The Zorv (Default)"));
-    for (const ThemeListEntry& entry : themeList) {
+    for (const ThemeListEntry& entry : list_) {
         dialog.addListItem(kThemeListBoxId, themeListText(entry));
     }
 }
@@ -57,24 +56,24 @@ void ThemeListDialog::done(DialogHandle& dialog) {
     const int selected = dialog.selectedListItem(kThemeListBoxId);
     if (selected == 0) {
         // The reload that follows saves the cleared path when it falls back to the built-in set.
-        clearThemePath();
-    } else if (selected > 0 && static_cast<std::size_t>(selected) <= themeList.size()) {
-        const ThemeListEntry& entry = themeList[static_cast<std::size_t>(selected) - 1];
+        clearThemePath(settings_);
+    } else if (selected > 0 && static_cast<std::size_t>(selected) <= list_.size()) {
+        const ThemeListEntry& entry = list_[static_cast<std::size_t>(selected) - 1];
         const std::u16string_view fileName = fieldText(entry.fileName);
-        clearThemePath();
-        const std::u16string path = installedThemePath(fileName);
+        clearThemePath(settings_);
+        const std::u16string path = installedThemePath(fileName, settings_);
         // A path too long for the field is left unset, so the built-in set follows.
-        if (themeSettings.themePath && path.size() < kThemePathUnits) {
+        if (settings_.themePath && path.size() < kThemePathUnits) {
             if (!entry.inThemesFolder) {
-                installTheme(fileName);
+                installTheme(fileName, settings_);
             }
-            setFieldText(themeSettings.themePath, kThemePathUnits, path);
+            setFieldText(settings_.themePath, kThemePathUnits, path);
         }
-        if (themeSettings.savePreferences) {
-            themeSettings.savePreferences();
+        if (settings_.savePreferences) {
+            settings_.savePreferences();
         }
     }
-    freeThemeList();
+    freeThemeList(list_);
     dialog.endDialog(kDialogOk);
 }
 
@@ -84,16 +83,14 @@ bool ThemeListDialog::command(DialogHandle& dialog, int id) {
         return true;
     }
     if (id == kDialogCancel) {
-        freeThemeList();
+        freeThemeList(list_);
         dialog.endDialog(kDialogCancel);
         return true;
     }
     return false;
 }
 
-int themeListDialog(DialogHost& dialogs) {
-    ThemeListDialog procedure;
-    const int result = dialogs.runModal(themeListDialogTemplate(), procedure);
-    freeThemeList();
-    return result;
+int themeListDialog(DialogHost& dialogs, const ThemeSettings& settings) {
+    ThemeListDialog procedure(settings);
+    return dialogs.runModal(themeListDialogTemplate(), procedure);
 }

@@ -1,6 +1,7 @@
 // The "Load Zorv Theme" dialog: the built-in set and every theme file, and installing the choice.
 #pragma once
 
+#include "game/themes/theme_list.h"
 #include "platform/dialog_host.h"
 
 constexpr int kThemeListDialogId = 106;
@@ -15,12 +16,16 @@ DialogTemplate themeListDialogTemplate();
 // kDialogCancel and changes nothing.
 class ThemeListDialog : public DialogProcedure {
   public:
+    explicit ThemeListDialog(const ThemeSettings& settings) : settings_(settings) {}
     void initDialog(DialogHandle& dialog) override;
     bool command(DialogHandle& dialog, int id) override;
 
   private:
     void done(DialogHandle& dialog);
+
+    const ThemeSettings& settings_;
+    ThemeEntries list_;
 };
 
 // Shows the dialog; gives its result. The caller reloads the theme afterwards, whatever it is.
-int themeListDialog(DialogHost& dialogs);
+int themeListDialog(DialogHost& dialogs, const ThemeSettings& settings);

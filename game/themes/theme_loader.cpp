@@ -2,9 +2,7 @@
 // there.
 #include "game/themes/theme_loader.h"
 
-#include "game/render/piece_art.h"
 #include "game/themes/own_bitmaps.h"
-#include "game/themes/theme_settings.h"
 #include "platform/bitmap.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -20,18 +18,18 @@ static_assert(kThemeRecordMaxBytes <= kMaxBitmapFileBytes);
 
 namespace {
 
-std::u16string_view currentThemePath() {
-    if (!themeSettings.themePath) {
+std::u16string_view currentThemePath(const ThemeSettings& settings) {
+    if (!settings.themePath) {
         return {};
     }
-    return fieldText(themeSettings.themePath, kThemePathUnits);
+    return fieldText(settings.themePath, kThemePathUnits);
 }
 
 // "<install directory>\zorv themes\<k>.bmp", k counting 1 to 7.
-std::u16string unpackedPiecePath(std::size_t k) {
+std::u16string unpackedPiecePath(const ThemeSettings& settings, std::size_t k) {
     std::u16string path;
-    if (themeSettings.installDirectory) {
-        path = fieldText(themeSettings.installDirectory, kThemePathUnits);
+    if (settings.installDirectory) {
+        path = fieldText(settings.installDirectory, kThemePathUnits);
     }
     path += u"\\zorv themes\\";
     path += static_cast<char16_t>(u'0' + k);
@@ -42,7 +40,7 @@ std::u16string unpackedPiecePath(std::size_t k) {
 // True when the theme file passed its checks and all seven of its pieces are loaded. Every
 // record is checked whole, and no larger than a bitmap the loader accepts, before the first
 // unpacked piece file is replaced; the seven are then replaced all or none.
-bool loadThemeFile(std::u16string_view themePath) {
+bool loadThemeFile(PieceArt& art, const ThemeSettings& settings, std::u16string_view themePath) {
     auto bytes = readFileStart(themePath, kThemeFileMaxBytes);
     if (!bytes) {
         return false;
@@ -57,29 +55,29 @@ bool loadThemeFile(std::u16string_view themePath) {
     bytes.reset();
     std::u16string targets[kThemeRecordCount];
     for (std::size_t k = 1; k <= kThemeRecordCount; ++k) {
-        targets[k - 1] = unpackedPiecePath(k);
+        targets[k - 1] = unpackedPiecePath(settings, k);
     }
     // An empty record makes an empty file, which then fails to load as a bitmap.
-    return replaceFiles(targets, records) && loadUnpackedPieces();
+    return replaceFiles(targets, records) && loadUnpackedPieces(art, settings);
 }
 
 } // namespace
 
-bool loadUnpackedPieces() {
+bool loadUnpackedPieces(PieceArt& art, const ThemeSettings& settings) {
     bool allLoaded = true;
-    for (std::size_t k = 1; k <= pieceArt.pieces.size(); ++k) {
-        auto& slot = pieceArt.pieces[k - 1];
+    for (std::size_t k = 1; k <= art.pieces.size(); ++k) {
+        auto& slot = art.pieces[k - 1];
         slot.reset();
-        slot = Bitmap::loadFile(unpackedPiecePath(k));
+        slot = Bitmap::loadFile(unpackedPiecePath(settings, k));
         allLoaded = allLoaded && slot.has_value();
     }
     return allLoaded;
 }
 
-void loadTheme() {
-    loadFixedBitmapsOrEnd();
-    const std::u16string_view themePath = currentThemePath();
-    if (themePath.empty() || !loadThemeFile(themePath)) {
-        useBuiltInPieces();
+void loadTheme(PieceArt& art, const ThemeSettings& settings) {
+    loadFixedBitmapsOrEnd(art);
+    const std::u16string_view themePath = currentThemePath(settings);
+    if (themePath.empty() || !loadThemeFile(art, settings, themePath)) {
+        useBuiltInPieces(art, settings);
     }
 }

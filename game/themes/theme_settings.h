@@ -3,14 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 
 constexpr std::size_t kThemePathUnits = 260;
 
-// Set once by the shell before the first loadTheme; theme loading never reaches into the shell.
+// Handed in by the shell with each call; theme loading never reaches into the shell.
 struct ThemeSettings {
     char16_t* themePath = nullptr;              // the preferences' field of kThemePathUnits units
     const char16_t* installDirectory = nullptr; // kThemePathUnits units, no trailing backslash
-    void (*savePreferences)() = nullptr;
+    std::function<void()> savePreferences;
 };
-
-extern ThemeSettings themeSettings;

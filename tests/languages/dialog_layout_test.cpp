@@ -10,7 +10,7 @@
 #include "platform/dialog_qt.h"
 #include "platform/dialog_widgets.h"
 #include "platform/recording_sound_player.h"
-#include "shell_wiring.h"
+#include "game_fixture.h"
 
 #include <gmock/gmock.h>
 
@@ -32,35 +32,25 @@ QSize templateSize(const DialogTemplate& dialog) {
     return {box.width, box.height};
 }
 
-class DialogLayout : public DeviceRootTest, public ::testing::WithParamInterface<QString> {
+class DialogLayout : public GameTest<QtDialogHost>, public ::testing::WithParamInterface<QString> {
   protected:
-    void SetUp() override {
-        DeviceRootTest::SetUp();
-        wireShell(root(), {host, sounds, services, messageBoxes});
-    }
     void TearDown() override {
-        unwireShell();
         speak(QStringLiteral("zorvagon"), QStringLiteral("en"));
-        DeviceRootTest::TearDown();
+        GameTest::TearDown();
     }
-
-    QtDialogHost host;
-    RecordingSoundPlayer sounds;
-    ShellServices services;
-    ShellMessageBoxes messageBoxes;
 };
 
 TEST_P(DialogLayout, EveryDialogOfTheGameHoldsItsTexts) {
     speak(QStringLiteral("zorvagon"), GetParam());
-    const std::vector<std::pair<DialogTemplate (*)(), std::function<void()>>> dialogs = {
-        {newGameTemplate, [this] { newGameDialog(host, engine); }},
-        {nameEntryTemplate, [this] { newHighScoreDialog(host, engine); }},
-        {highScoresTemplate, [this] { highScoresDialog(host, 2); }},
-        {addScoreTemplate, [this] { addScoreDialog(host); }},
-        {aboutTemplate, [this] { aboutDialog(host); }},
-        {themeListDialogTemplate, [this] { themeListDialog(host); }},
+    const std::vector<std::pair<DialogTemplate (*)(), std::function<void()>>> openers = {
+        {newGameTemplate, [this] { newGameDialog(dialogs, engine); }},
+        {nameEntryTemplate, [this] { newHighScoreDialog(dialogs, engine, game.highScores); }},
+        {highScoresTemplate, [this] { highScoresDialog(dialogs, game.highScores, 2); }},
+        {addScoreTemplate, [this] { addScoreDialog(dialogs, game.highScores); }},
+        {aboutTemplate, [this] { aboutDialog(dialogs); }},
+        {themeListDialogTemplate, [this] { themeListDialog(dialogs, themeSettings(game)); }},
     };
-    for (const auto& [layout, open] : dialogs) {
+    for (const auto& [layout, open] : openers) {
         lookAtModal(open, [&](QDialog& dialog) {
             EXPECT_THAT(layoutFaults(dialog), IsEmpty());
             if (GetParam() == QStringLiteral("en")) {

@@ -16,7 +16,7 @@ class HelpPage : public DeviceRootTest {
     void SetUp() override {
         DeviceRootTest::SetUp();
         std::filesystem::create_directories(root() / "my documents");
-        readInstallDirectory();
+        readInstallDirectory(installDirectory);
         for (const char* language : {"eo", "la"}) {
             QFile::copy(
                 QStringLiteral(":/i18n-pseudo/zorvagon_pseudo.qm"),
@@ -31,13 +31,17 @@ class HelpPage : public DeviceRootTest {
         installTranslations(QStringLiteral("zorvagon"), {QLatin1String(language)}, folder.path());
     }
 
+    std::u16string opened() const { return helpPagePath(installDirectory); }
+    std::u16string path(std::u16string_view name) const { return installPath(installDirectory, name); }
+
+    char16_t installDirectory[kPathUnits] = {};
     QTemporaryDir folder;
 };
 
 TEST_F(HelpPage, EnglishAndALanguageWithoutAPageOpenTheEnglishPage) {
-    EXPECT_EQ(helpPagePath(), installPath(u"zorv help.htm"));
+    EXPECT_EQ(opened(), path(u"zorv help.htm"));
     speakInFolder("la");
-    EXPECT_EQ(helpPagePath(), installPath(u"zorv help.htm"));
+    EXPECT_EQ(opened(), path(u"zorv help.htm"));
 }
 
 TEST_F(HelpPage, ALanguageWithAPageWritesItBesideTheEnglishOneAndMendsIt) {
@@ -49,7 +53,7 @@ TEST_F(HelpPage, ALanguageWithAPageWritesItBesideTheEnglishOneAndMendsIt) {
         if (*before) {
             writeFile("my documents/zorv help.eo.htm", before);
         }
-        EXPECT_EQ(helpPagePath(), installPath(u"zorv help.eo.htm"));
+        EXPECT_EQ(opened(), path(u"zorv help.eo.htm"));
         EXPECT_EQ(readFile("my documents/zorv help.eo.htm"), page);
     }
 }
@@ -57,7 +61,7 @@ TEST_F(HelpPage, ALanguageWithAPageWritesItBesideTheEnglishOneAndMendsIt) {
 TEST_F(HelpPage, APageThatCannotBeWrittenGivesTheEnglishPage) {
     speakInFolder("eo");
     const FileFaultInjection fullDisk(FileFault::DiskFull);
-    EXPECT_EQ(helpPagePath(), installPath(u"zorv help.htm"));
+    EXPECT_EQ(opened(), path(u"zorv help.htm"));
     EXPECT_FALSE(std::filesystem::exists(root() / "my documents" / "zorv help.eo.htm"));
 }
 

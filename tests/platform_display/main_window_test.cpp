@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,12 +23,15 @@ struct Recorder {
     std::vector<WindowMessage> messages;
     Surface* picture = nullptr;
     bool handleClose = false;
+    NextFrame afterEachFrame;
 
     WindowProcedure procedure() {
         return [this](Window& window, const WindowMessage& message) {
             messages.push_back(message);
             if (message.kind == MessageKind::Paint && picture)
                 window.present(*picture);
+            if (message.kind == MessageKind::Frame)
+                window.scheduleFrame(afterEachFrame);
             return message.kind == MessageKind::Close && handleClose;
         };
     }
@@ -148,28 +152,6 @@ TEST(MainWindow, TheMenuBarSitsAboveTheClientAreaAndReportsItsMenus) {
     EXPECT_EQ(recorder.last(MessageKind::Command)->commandId, 40004);
 }
 
-TEST(MainWindow, TheFrameTimerSendsFramesOnlyWhileStarted) {
-    Recorder recorder;
-    MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
-    EXPECT_FALSE(window.framesRunning());
-    window.startFrames();
-    EXPECT_TRUE(window.framesRunning());
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 200)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const int frames = recorder.count(MessageKind::Frame);
-    EXPECT_GE(frames, 6);
-    EXPECT_LE(frames, 16);
-
-    window.stopFrames();
-    EXPECT_FALSE(window.framesRunning());
-    clock.restart();
-    while (clock.elapsed() < 100)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
-}
-
 void runEvents(int ms) {
     QElapsedTimer clock;
     clock.start();
@@ -177,37 +159,29 @@ void runEvents(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-TEST(MainWindow, RestingFramesComeWhenDueOrAtOnceOnInputAndNotWhilePointerMerelyPasses) {
+TEST(MainWindow, FramesComeAtTheDisplaysPaceOrAfterTheirDelayAndNeverUnasked) {
     Recorder recorder;
     MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
-    window.startFrames();
-    runEvents(40);
-    window.restFrames(150);
+    // Asked again after each frame, as the game's clock does.
+    recorder.afterEachFrame = NextFrame::atDisplayPace();
+    window.scheduleFrame(NextFrame::atDisplayPace());
+    runEvents(200);
     int frames = recorder.count(MessageKind::Frame);
+    EXPECT_GE(frames, 6);
+    EXPECT_LE(frames, 16);
+
+    recorder.afterEachFrame = NextFrame::never();
+    window.scheduleFrame(NextFrame::after(150));
+    frames = recorder.count(MessageKind::Frame);
     runEvents(100);
     EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
     runEvents(150);
-    EXPECT_GE(recorder.count(MessageKind::Frame), frames + 1); // the due one, then the rate
-    EXPECT_TRUE(window.framesRunning());
+    EXPECT_EQ(recorder.count(MessageKind::Frame), frames + 1);
 
-    window.restFrames(-1);
-    frames = recorder.count(MessageKind::Frame);
-    window.sendMessage({.kind = MessageKind::StylusMove, .x = 5, .y = 5});
-    runEvents(100);
-    EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
-    window.sendMessage({.kind = MessageKind::StylusDown, .x = 5, .y = 5, .leftButton = true});
-    runEvents(10);
-    EXPECT_GE(recorder.count(MessageKind::Frame), frames + 1);
-    // Input comes in bursts: for a while after it, the frames keep the display's rate.
-    window.restFrames(-1);
-    runEvents(200);
-    EXPECT_GE(recorder.count(MessageKind::Frame), frames + 6);
-
-    window.stopFrames();
-    window.restFrames(10);
-    frames = recorder.count(MessageKind::Frame);
+    window.scheduleFrame(NextFrame::after(10));
+    window.scheduleFrame(NextFrame::never());
     runEvents(60);
-    EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
+    EXPECT_EQ(recorder.count(MessageKind::Frame), frames + 1);
 }
 
 int threadCount() {
@@ -225,9 +199,8 @@ TEST(MainWindow, AFramesChangesArePaintedAsOneUpdateBeforeTheEventLoopGoesOn) {
                               target.present(picture);
                           } else if (message.kind == MessageKind::Frame && log.empty()) {
                               log += 'F';
-                              target.stopFrames();
-                              target.invalidateArea({10, 10, 20, 20});
-                              target.invalidateArea({200, 250, 230, 290});
+                              target.scheduleFrame(NextFrame::never());
+                              target.paintNow({{10, 10, 20, 20}, {200, 250, 230, 290}});
                               QTimer::singleShot(0, [&log] { log += 'M'; });
                           }
                           return false;
@@ -236,7 +209,7 @@ TEST(MainWindow, AFramesChangesArePaintedAsOneUpdateBeforeTheEventLoopGoesOn) {
     window.show();
     runEvents(50);
     log.clear();
-    window.startFrames();
+    window.scheduleFrame(NextFrame::atDisplayPace());
     runEvents(100);
     EXPECT_EQ(log, "FPM");
 }
@@ -280,14 +253,12 @@ TEST(MainWindow, PresentingSeveralAreasAtOnceStartsNoThreads) {
     EXPECT_EQ(threadCount(), threads);
 }
 
-TEST(FrameInterval, FollowsTheDisplayRateWithinReason) {
-    EXPECT_EQ(FrameTimer::intervalForRate(60), 17);
-    EXPECT_EQ(FrameTimer::intervalForRate(120), 8);
-    EXPECT_EQ(FrameTimer::intervalForRate(0), 17);
-    EXPECT_EQ(FrameTimer::intervalForRate(1e9), 17);
-    EXPECT_EQ(FrameTimer::intervalForRate(std::numeric_limits<double>::quiet_NaN()), 17);
+TEST(FramePeriod, FollowsTheDisplayRateWithinReason) {
     // Frames keep the display's own period, 16 and 17 ms in turn at 60 Hz.
     EXPECT_NEAR(FrameTimer::periodForRate(60), 16.667, 0.001);
+    EXPECT_NEAR(FrameTimer::periodForRate(120), 8.333, 0.001);
+    for (const double absurd : {0.0, 1e9, std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_NEAR(FrameTimer::periodForRate(absurd), 16.667, 0.001);
 }
 
 TEST(OpeningScale, IsTheLargestWholeScaleThatFitsAndAtLeastOne) {

@@ -104,7 +104,7 @@ TEST(SurfaceStretchCopy, WithWhiteTransparentTheTargetShowsOnlyThroughPureWhite)
     for (int scale : {1, 2}) {
         Surface surface(2 * scale, 2 * scale);
         surface.fillRect({0, 0, 2 * scale, 2 * scale}, blackColour);
-        surface.stretchCopyWhiteTransparent(quarters(), {0, 0, 2 * scale, 2 * scale});
+        surface.stretchCopy(quarters(), {0, 0, 2 * scale, 2 * scale}, true);
         const PixelRect whiteQuarter{scale, 0, 2 * scale, scale};
         EXPECT_EQ(countColour(surface, blackColour, whiteQuarter), scale * scale) << scale;
         EXPECT_EQ(countColour(surface, red, {0, 0, scale, scale}), scale * scale) << scale;
@@ -119,7 +119,7 @@ TEST(SurfaceStretchCopy, FromAnotherSurfaceAndPartlyOffTheEdge) {
     layer.fillRect({0, 0, 1, 2}, red);
     Surface target(3, 3);
     target.fillRect({0, 0, 3, 3}, blue);
-    target.stretchCopyWhiteTransparent(layer, {-1, 1, 3, 5});
+    target.stretchCopy(*Bitmap::fromImage(layer.image()), {-1, 1, 3, 5}, true);
     EXPECT_EQ(target.pixel(0, 1), red);
     EXPECT_EQ(target.pixel(0, 2), red);
     EXPECT_EQ(target.pixel(1, 2), blue);
@@ -177,16 +177,14 @@ TEST(SurfaceSize, ASurfaceTooLargeToMakeIsNotValidAndDrawsNothing) {
 }
 
 TEST(StretchedBitmaps, DrawAsTheSameImageStretchedPixelByPixelAtAnySizeAndClipping) {
-    // A 28 by 28 piece with white runs, drawn from its kept stretched copy and, as a surface,
-    // stretched pixel by pixel; sizes change between draws, so the kept copy is made anew.
+    // A 28 by 28 piece with white runs, drawn from its kept stretched copy; sizes change between
+    // draws, so the kept copy is made anew. Each pixel takes the source pixel nearest below.
     QImage image(28, 28, QImage::Format_RGB32);
     for (int y = 0; y < 28; ++y)
         for (int x = 0; x < 28; ++x)
             image.setPixel(x, y,
                            (x * y + x) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(x * 9, y * 9, 77));
     const Bitmap bitmap = *Bitmap::fromImage(image);
-    Surface asSurface(28, 28);
-    asSurface.stretchCopy(bitmap, {0, 0, 28, 28});
     const PixelRect places[] = {{5, 11, 33, 39},
                                 {-20, -7, 64, 77},
                                 {100, 200, 161, 245},
@@ -196,17 +194,48 @@ TEST(StretchedBitmaps, DrawAsTheSameImageStretchedPixelByPixelAtAnySizeAndClippi
         for (const PixelRect& place : places) {
             SCOPED_TRACE(place.left);
             Surface kept(240, 294);
-            Surface byPixel(240, 294);
             kept.fillRect({0, 0, 240, 294}, halo);
-            byPixel.fillRect({0, 0, 240, 294}, halo);
-            if (transparent) {
-                kept.stretchCopyWhiteTransparent(bitmap, place);
-                byPixel.stretchCopyWhiteTransparent(asSurface, place);
-            } else {
-                kept.stretchCopy(bitmap, place);
-                byPixel.stretchCopy(asSurface, place);
+            kept.stretchCopy(bitmap, place, transparent);
+            int wrong = 0;
+            for (int y = 0; y < 294; ++y) {
+                for (int x = 0; x < 240; ++x) {
+                    QRgb expected = qRgb(250, 250, 250);
+                    if (x >= place.left && x < place.right && y >= place.top && y < place.bottom) {
+                        const QRgb source = image.pixel((x - place.left) * 28 / place.width(),
+                                                        (y - place.top) * 28 / place.height());
+                        if (!transparent || (source & 0xFFFFFF) != 0xFFFFFF)
+                            expected = source;
+                    }
+                    wrong += kept.image().pixel(x, y) != expected;
+                }
             }
-            EXPECT_TRUE(kept.image() == byPixel.image());
+            EXPECT_EQ(wrong, 0);
         }
     }
+}
+
+TEST(SurfaceCompose, GivesWhatFillingAndDrawingInTurnGiveAndRewritesNothingTheSame) {
+    const Bitmap piece = quarters();
+    const PixelRect area{5, 5, 35, 35};
+    const std::vector<Surface::Layer> layers{{&piece, {0, 0, 20, 20}, false},
+                                             {&piece, {10, 10, 50, 50}, true},
+                                             {nullptr, {8, 30, 30, 33}, false, blue}};
+    Surface drawn(40, 40);
+    drawn.fillRect(area, red);
+    drawn.stretchCopy(piece, {0, 0, 20, 20});
+    drawn.stretchCopy(piece, {10, 10, 50, 50}, true);
+    drawn.fillRect({8, 30, 30, 33}, blue);
+    Surface composed(40, 40);
+    composed.compose(area, red, layers);
+    int wrong = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const bool inside = x >= 5 && x < 35 && y >= 5 && y < 35;
+            wrong += composed.pixel(x, y) != (inside ? drawn.pixel(x, y) : whiteColour);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(composed.takeChangedAreas(), std::vector<PixelRect>{area});
+    composed.compose(area, red, layers);
+    EXPECT_TRUE(composed.takeChangedAreas().empty());
 }

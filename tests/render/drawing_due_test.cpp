@@ -1,7 +1,6 @@
 // When a resting board's drawing next changes: the time bar's next pixel, the hint frame.
 #include "game/engine/rest.h"
-#include "game/render/drawing_due.h"
-#include "game/render/status_renderer.h"
+#include "game/render/renderer.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +22,7 @@ TEST(DrawingDue, TheTimeBarIsDueExactlyWhenItsEdgeReachesAnotherPixel) {
         for (const std::uint32_t left : {105000u, 104999u, 52345u, 1000u, 478u}) {
             SCOPED_TRACE(left);
             const std::uint32_t due =
-                msUntilDrawingDue(resting(Normal, left, 0), {scale, scale}, noHints);
+                msUntilDrawingChanges(resting(Normal, left, 0), {scale, scale}, noHints);
             ASSERT_GE(due, 1u);
             ASSERT_LE(due, left);
             const auto edge = [scale](std::uint32_t ms) { return int(timeBarRight(ms) * scale); };
@@ -32,23 +31,23 @@ TEST(DrawingDue, TheTimeBarIsDueExactlyWhenItsEdgeReachesAnotherPixel) {
         }
     }
     // An all-black bar changes no more; Easy has no bar; a window too small shows none.
-    EXPECT_EQ(msUntilDrawingDue(resting(Normal, 477, 0), {1, 1}, noHints), kNeverDue);
-    EXPECT_EQ(msUntilDrawingDue(resting(Easy, 50000, 0), {1, 1}, noHints), kNeverDue);
-    EXPECT_EQ(msUntilDrawingDue(resting(Normal, 50000, 0), {0, 0}, noHints), kNeverDue);
+    EXPECT_EQ(msUntilDrawingChanges(resting(Normal, 477, 0), {1, 1}, noHints), kNeverDue);
+    EXPECT_EQ(msUntilDrawingChanges(resting(Easy, 50000, 0), {1, 1}, noHints), kNeverDue);
+    EXPECT_EQ(msUntilDrawingChanges(resting(Normal, 50000, 0), {0, 0}, noHints), kNeverDue);
 }
 
 TEST(DrawingDue, TheHintIsDueAfterTenIdleSecondsOnlyWhereItWouldShow) {
     RenderOptions options;
-    EXPECT_EQ(msUntilDrawingDue(resting(Easy, 0, 4000), {1, 1}, options), 6001u);
-    EXPECT_EQ(msUntilDrawingDue(resting(Easy, 0, 10001), {1, 1}, options), kNeverDue);
-    EXPECT_EQ(msUntilDrawingDue(resting(Expert, 0, 4000), {0, 0}, options), kNeverDue);
+    EXPECT_EQ(msUntilDrawingChanges(resting(Easy, 0, 4000), {1, 1}, options), 6001u);
+    EXPECT_EQ(msUntilDrawingChanges(resting(Easy, 0, 10001), {1, 1}, options), kNeverDue);
+    EXPECT_EQ(msUntilDrawingChanges(resting(Expert, 0, 4000), {0, 0}, options), kNeverDue);
     EngineState selected = resting(Easy, 0, 4000);
     selected.selection = {2, 2};
-    EXPECT_EQ(msUntilDrawingDue(selected, {1, 1}, options), kNeverDue);
+    EXPECT_EQ(msUntilDrawingChanges(selected, {1, 1}, options), kNeverDue);
     selected.stylusHeld = true; // the selection frame hides while the stylus is down
-    EXPECT_EQ(msUntilDrawingDue(selected, {1, 1}, options), 6001u);
+    EXPECT_EQ(msUntilDrawingChanges(selected, {1, 1}, options), 6001u);
     options.hintsOn = false;
-    EXPECT_EQ(msUntilDrawingDue(selected, {1, 1}, options), kNeverDue);
+    EXPECT_EQ(msUntilDrawingChanges(selected, {1, 1}, options), kNeverDue);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // What the board, the status line, the time bar and the effects put on the back buffer.
-#include "game/render/board_renderer.h"
-#include "game/render/status_renderer.h"
+#include "game/render/popup_pictures.h"
+#include "game/render/renderer.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ Bitmap redPiece() {
     return *Bitmap::fromImage(image);
 }
 
-class Renderer : public ::testing::Test {
+class Drawing : public ::testing::Test {
   protected:
     void SetUp() override {
         for (auto& piece : art.pieces) {
@@ -35,9 +35,9 @@ class Renderer : public ::testing::Test {
         state.timeLeftMs = kMaxTimeMs;
     }
     Surface paint(int scale = 1) {
-        Surface target(240 * scale, 294 * scale);
-        drawFrame(target, scaleForClient(240 * scale, 294 * scale), state, art, options);
-        return target;
+        Renderer renderer;
+        renderer.draw({240 * scale, 294 * scale}, state, art, options);
+        return *renderer.picture();
     }
 
     EngineState state;
@@ -47,7 +47,7 @@ class Renderer : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Renderer, TransparencyShowsTheBackgroundColourAroundPieces) {
+TEST_F(Drawing, TransparencyShowsTheBackgroundColourAroundPieces) {
     Surface on = paint();
     EXPECT_EQ(on.pixel(5, 11), kGrey); // the piece's white ground
     EXPECT_EQ(on.pixel(4, 10), kGrey); // the cell square's edge
@@ -59,50 +59,34 @@ TEST_F(Renderer, TransparencyShowsTheBackgroundColourAroundPieces) {
     EXPECT_EQ(off.pixel(5 + 10, 11 + 10), kRed);
 }
 
-TEST_F(Renderer, TheStripIsWhiteAndTheOutlineBlack) {
+TEST_F(Drawing, TheStripIsWhiteAndTheOutlineBlack) {
     state.cell(0, 0).offsetY = -20; // a piece entering from above
     state.cell(0, 0).state = SlideDown;
-    Surface target(240, 294);
-    drawFrame(target, {1, 1}, state, art, options);
+    Renderer renderer;
+    renderer.draw({240, 294}, state, art, options);
+    const Surface& target = *renderer.picture();
     EXPECT_EQ(target.pixel(20, 5), kRed); // its lower part shows in the strip
     state.cell(0, 0).offsetY = 0;
-    drawFrame(target, {1, 1}, state, art, options);
+    renderer.draw({240, 294}, state, art, options);
     EXPECT_EQ(target.pixel(20, 5), whiteColour); // and the strip is white again
     EXPECT_EQ(target.pixel(100, 9), blackColour);
     EXPECT_EQ(target.pixel(3, 100), blackColour);
     EXPECT_EQ(target.pixel(237, 200), blackColour);
 }
 
-TEST_F(Renderer, PartsLeftAloneWhileUnchangedAreDrawnAgainOnceSomethingDrewOverThem) {
-    for (int scale : {1, 3}) {
-        Surface target = paint(scale);
-        // A pixel of the strip, of each of the outline's edges, of the status line and of
-        // the time bar.
-        for (const PixelPoint at : std::initializer_list<PixelPoint>{
-                 {0, 0}, {3, 100}, {237, 100}, {100, 243}, {20, 250}, {100, 262}}) {
-            const int x = at.x * scale;
-            const int y = at.y * scale;
-            target.fillRect({x, y, x + 1, y + 1}, kGrey);
-        }
-        drawFrame(target, scaleForClient(240 * scale, 294 * scale), state, art, options);
-        EXPECT_EQ(target.image(), paint(scale).image()) << "at scale " << scale;
-    }
-}
-
-TEST_F(Renderer, OnlyDirtyCellsAreRedrawnUnlessAMessageBoxShows) {
-    Surface target(240, 294);
-    const Scale scale{1, 1};
+TEST_F(Drawing, ASlidingPieceShowsAcrossTheSquaresItCrossesAndOverItsNeighbour) {
     for (Cell& cell : state.board) {
-        cell.flags = 0;
+        cell.state = Empty;
     }
-    drawBackground(target, scale, state, options);
-    EXPECT_EQ(target.pixel(50, 50), whiteColour);
-    options.messageBoxUp = true;
-    drawBackground(target, scale, state, options);
-    EXPECT_EQ(target.pixel(50, 50), kGrey);
+    state.cell(2, 2) = {-20, 0, 0, SlideLeft, Dirty}; // halfway into the square of (1, 2)
+    state.cell(1, 2) = {20, 0, 0, SlideRight, Dirty}; // and its neighbour the other way
+    const Surface target = paint();
+    EXPECT_EQ(target.pixel(5 + 58 - 20 + 10, 11 + 58 + 10), kRed); // in the square of (1, 2)
+    EXPECT_EQ(target.pixel(5 + 29 + 20 + 10, 11 + 58 + 10), kRed); // in the square of (2, 2)
+    EXPECT_EQ(target.pixel(5 + 29 + 5, 11 + 58 + 10), kGrey);
 }
 
-TEST_F(Renderer, TheTimeBarShowsTheTimeLeft) {
+TEST_F(Drawing, TheTimeBarShowsTheTimeLeft) {
     EXPECT_EQ(timeBarRight(105000), 229);
     EXPECT_EQ(timeBarRight(478), 11);
     EXPECT_EQ(timeBarRight(477), 10);
@@ -116,7 +100,7 @@ TEST_F(Renderer, TheTimeBarShowsTheTimeLeft) {
     EXPECT_EQ(paint().pixel(100, 262), whiteColour); // nothing drawn at all
 }
 
-TEST_F(Renderer, EveryElementDoublesAtScaleTwo) {
+TEST_F(Drawing, EveryElementDoublesAtScaleTwo) {
     Surface target = paint(2);
     EXPECT_EQ(target.pixel(2 * 15 + 1, 2 * 21 + 1), kRed);
     EXPECT_EQ(target.pixel(2 * 100, 2 * 9), blackColour);
@@ -138,7 +122,7 @@ bool shows(const Surface& target, PixelRect rect, Colour colour) {
 }
 } // namespace
 
-TEST_F(Renderer, TheStatusLineShowsTheTurnScoreInBlueOnlyWhenAsked) {
+TEST_F(Drawing, TheStatusLineShowsTheTurnScoreInBlueOnlyWhenAsked) {
     const PixelRect rightHalf{120, 245, 230, 259};
     const Colour blue = rgbColour(0, 0, 250);
     state.score = 120;
@@ -153,7 +137,7 @@ TEST_F(Renderer, TheStatusLineShowsTheTurnScoreInBlueOnlyWhenAsked) {
     EXPECT_TRUE(shows(paint(), {10, 245, 230, 259}, blackColour));
 }
 
-TEST_F(Renderer, PopupsAndSparklesShowOnlyWithTransparency) {
+TEST_F(Drawing, PopupsAndSparklesShowOnlyWithTransparency) {
     EXPECT_EQ(popupText(-50), u"-50");
     EXPECT_EQ(popupText(150), u"150");
     state.popups.push_back({3, 3, 150, 1000});
@@ -163,7 +147,7 @@ TEST_F(Renderer, PopupsAndSparklesShowOnlyWithTransparency) {
     EXPECT_FALSE(shows(paint(), cell, blackColour));
 }
 
-TEST_F(Renderer, TheHintShowsAfterTenIdleSecondsButNeverOnExpert) {
+TEST_F(Drawing, TheHintShowsAfterTenIdleSecondsButNeverOnExpert) {
     QImage frame(30, 30, QImage::Format_RGB32);
     frame.fill(Qt::blue);
     art.hintFrame = Bitmap::fromImage(frame);
@@ -178,7 +162,7 @@ TEST_F(Renderer, TheHintShowsAfterTenIdleSecondsButNeverOnExpert) {
     EXPECT_NE(paint().pixel(4 + 58, 10 + 58), blue);
 }
 
-TEST_F(Renderer, AFiveCharacterPopupFitsItsCellWithNothingCutOff) {
+TEST_F(Drawing, AFiveCharacterPopupFitsItsCellWithNothingCutOff) {
     for (const std::int32_t points : {12345, -1234, 150}) {
         SCOPED_TRACE(points);
         state.popups = {{3, 3, points, 1000}};
@@ -203,7 +187,7 @@ TEST_F(Renderer, AFiveCharacterPopupFitsItsCellWithNothingCutOff) {
     }
 }
 
-TEST_F(Renderer, TheKeyboardCursorShowsInBlackAndWhiteOnEveryBackground) {
+TEST_F(Drawing, TheKeyboardCursorShowsInBlackAndWhiteOnEveryBackground) {
     options.cursorColumn = 2;
     options.cursorRow = 3;
     const int left = 4 + 29 * 2;

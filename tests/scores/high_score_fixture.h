@@ -38,7 +38,6 @@ class HighScoreTest : public DeviceRootTest {
         std::filesystem::create_directories(root() / "my documents");
         setMessageBoxService(&shell_);
         setProgramEndService(&shell_);
-        highScores = HighScoreTable{};
         seedRandom(1);
     }
     void TearDown() override {
@@ -84,11 +83,25 @@ class HighScoreTest : public DeviceRootTest {
 
     void writeTableFile(const std::string& bytes) { writeFile("my documents/high.scr", bytes); }
     std::string tableOnDisk() const { return readFile("my documents/high.scr"); }
-    void load() { loadHighScores(kFile); }
+    void load() { loadHighScores(highScores, kFile); }
 
     std::u16string nameAt(int level, int place) const {
-        return std::u16string(highScores.entries[level][place].name);
+        return std::u16string(highScores.table.entries[level][place].name);
+    }
+    // The table's operations on the fixture's table.
+    std::uint32_t entryScore(int level, int place) const {
+        return ::entryScore(highScores.table, level, place);
+    }
+    std::u16string entryPassword(int level, int place) const {
+        return ::entryPassword(highScores.table, level, place);
+    }
+    bool isHighScore(int level, std::uint32_t score) const {
+        return ::isHighScore(highScores.table, level, score);
+    }
+    bool addHighScore(std::u16string_view name, std::u16string_view password) {
+        return ::addHighScore(highScores, name, password);
     }
 
     RecordingShell shell_;
+    HighScores highScores;
 };

@@ -53,7 +53,7 @@ TEST_F(InsertTest, ScoreThatPlacesNowhereChangesNothingButIsSaved) {
 }
 
 TEST_F(InsertTest, UndecodableEntryCountsAsZero) {
-    highScores.entries[1][5].password[0] = u' ';
+    highScores.table.entries[1][5].password[0] = u' ';
     ASSERT_TRUE(addHighScore(u"one", encodePassword(1, 5, 1)));
     EXPECT_EQ(nameAt(1, 5), u"one");
     EXPECT_EQ(nameAt(1, 6), u"p5");

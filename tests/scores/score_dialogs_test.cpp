@@ -66,7 +66,7 @@ TEST_F(ScoreDialogTest, NameEntryWantsANameAndKeepsThirtyCharacters) {
         dialog.type(kNameEdit, std::u16string(40, u'n'));
         dialog.pressEnter();
     });
-    newHighScoreDialog(dialogs, state);
+    newHighScoreDialog(dialogs, state, highScores);
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.dialogsShown.back(), u"New High Score!");
@@ -94,7 +94,7 @@ TEST_F(ScoreDialogTest, ViewerFillsEveryPlaceSwitchesLevelsAndShowsPasswords) {
         viewer.press(kFirstPlaceButton + 9);
         viewer.pressEnter();
     });
-    EXPECT_EQ(highScoresDialog(dialogs, 0), 1);
+    EXPECT_EQ(highScoresDialog(dialogs, highScores, 0), 1);
     EXPECT_EQ(labelBefore, u"Easy");
     EXPECT_EQ(labelAfter, u"Expert");
     const std::u16string defaultScore = wide(std::to_string(entryScore(0, 0)));
@@ -122,7 +122,7 @@ TEST_F(ScoreDialogTest, AFriendsExpertScoreThatBeatsTheTenthGoesToExpert) {
         add.type(kFriendPasswordEdit, password);
         add.pressEnter();
     });
-    highScoresDialog(dialogs, 0);
+    highScoresDialog(dialogs, highScores, 0);
     EXPECT_EQ(label, u"Expert");
     EXPECT_EQ(nameAt(2, 5), u"friend");
     EXPECT_EQ(entryPassword(2, 5), password);
@@ -133,7 +133,7 @@ TEST_F(ScoreDialogTest, AFriendsExpertScoreThatBeatsTheTenthGoesToExpert) {
 TEST_F(ScoreDialogTest, AScoreThatIsNotGoodEnoughIsToldAndNotAdded) {
     rankExpert();
     addFriend(u"friend", encodePassword(1100, 5, 2));
-    highScoresDialog(dialogs, 0);
+    highScoresDialog(dialogs, highScores, 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, u"Not Good Enough :)");
     EXPECT_EQ(dialogs.messages[0].text,
@@ -147,7 +147,7 @@ TEST_F(ScoreDialogTest, AScoreOfTwoToTheThirtyFirstAndAboveIsToldUnsigned) {
         addHighScore(u"best", encodePassword(4000000000u, 5, 2));
     }
     addFriend(u"friend", encodePassword(3000000000u, 5, 2));
-    highScoresDialog(dialogs, 0);
+    highScoresDialog(dialogs, highScores, 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               u"The password is valid.  Unfortunately, your score of 3000000000 on the Expert "
@@ -167,7 +167,7 @@ TEST_F(ScoreDialogTest, AMistypedPasswordCanBeCorrectedInTheOpenDialog) {
         add.pressEnter();
         result = add.result().value_or(-1);
     });
-    EXPECT_EQ(addScoreDialog(dialogs), 2);
+    EXPECT_EQ(addScoreDialog(dialogs, highScores), 2);
     EXPECT_EQ(result, 2);
     EXPECT_EQ(typedName, u"pal");
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -186,21 +186,21 @@ TEST_F(ScoreDialogTest, EmptyNameOrPasswordOrCancelAddsNothing) {
             add.type(kFriendPasswordEdit, typed);
             add.pressEnter();
         });
-        EXPECT_EQ(addScoreDialog(dialogs), 0);
+        EXPECT_EQ(addScoreDialog(dialogs, highScores), 0);
     }
     dialogs.playDialog([&](ScriptedDialog& add) {
         add.type(kFriendNameEdit, u"pal");
         add.type(kFriendPasswordEdit, password);
         add.pressEscape();
     });
-    EXPECT_EQ(addScoreDialog(dialogs), 0);
+    EXPECT_EQ(addScoreDialog(dialogs, highScores), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(tableOnDisk(), before);
 }
 
 TEST_F(ScoreDialogTest, ALegacyPasswordEntersAsAScorePasswordOfTheSameScore) {
     addFriend(u"old", kLegacyBig);
-    highScoresDialog(dialogs, 0);
+    highScoresDialog(dialogs, highScores, 0);
     EXPECT_EQ(nameAt(1, 0), u"old");
     PasswordContent stored;
     ASSERT_TRUE(decodePassword(entryPassword(1, 0), stored));
@@ -221,7 +221,7 @@ TEST_F(ScoreDialogTest, APasswordTooLongForTheTableIsRefused) {
     ASSERT_TRUE(decodePassword(longer, content));
     ASSERT_EQ(content.score, 888u);
     addFriend(u"long", longer);
-    highScoresDialog(dialogs, 0);
+    highScoresDialog(dialogs, highScores, 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, u"Password Error");
     EXPECT_EQ(nameAt(1, 0), u"No name");

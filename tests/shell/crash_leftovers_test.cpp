@@ -37,8 +37,9 @@ TEST_F(CrashLeftovers, OnlyTheGamesOwnOfEndedWritersGo) {
         writeFile(fs::path(entry.folder) / entry.name, "x");
     }
     fs::create_directory(root() / "my documents" / (".high.scr." + ended + "-7.tmp"));
-    readInstallDirectory();
-    removeCrashLeftovers();
+    char16_t installDirectory[kPathUnits] = {};
+    readInstallDirectory(installDirectory);
+    removeCrashLeftovers(installDirectory);
     for (const Entry& entry : planted) {
         EXPECT_EQ(fs::exists(root() / entry.folder / entry.name), !entry.goes) << entry.name;
     }

@@ -59,8 +59,12 @@ class DamagedPreferences : public DeviceRootTest {
     void SetUp() override {
         DeviceRootTest::SetUp();
         std::filesystem::create_directories(root() / "my documents");
-        readInstallDirectory();
+        readInstallDirectory(installDirectory);
     }
+    std::u16string prf() const { return installPath(installDirectory, u"zorv.prf"); }
+
+    char16_t installDirectory[kPathUnits] = {};
+    Preferences preferences;
 };
 
 TEST_F(DamagedPreferences, AFileCutAtEveryByteGivesTheDefaultsWithItsThemePathKept) {
@@ -69,7 +73,7 @@ TEST_F(DamagedPreferences, AFileCutAtEveryByteGivesTheDefaultsWithItsThemePathKe
     for (std::size_t cut = 0; cut < record.size(); ++cut) {
         SCOPED_TRACE(cut);
         writeFile("my documents/zorv.prf", record.substr(0, cut));
-        loadPreferences();
+        loadPreferences(preferences, prf());
         ASSERT_EQ(readFile("my documents/zorv.prf"), defaultedRecord(record.substr(0, cut)));
     }
     EXPECT_EQ(std::u16string(preferences.themePath), u"\\my documents\\zorv themes\\fruit.zpk");
@@ -79,7 +83,7 @@ TEST_F(DamagedPreferences, AFileCutAtEveryByteGivesTheDefaultsWithItsThemePathKe
 TEST_F(DamagedPreferences, GarbageAfterAWholeRecordIsIgnoredAndTheFileLeftAsItIs) {
     const std::string file = chosenRecord() + std::string(1000, '\xee');
     writeFile("my documents/zorv.prf", file);
-    loadPreferences();
+    loadPreferences(preferences, prf());
     EXPECT_EQ(readFile("my documents/zorv.prf"), file);
     EXPECT_EQ(preferences.colorCommand, 40030);
     EXPECT_EQ(preferences.swapSpeed, 60);

@@ -25,14 +25,15 @@ TEST_F(FullDisk, TogglingHintsAndANewBestScoreLoseNeitherFile) {
 
     window.command(kCommandHints);
     EXPECT_EQ(preferences.hintsOn, 0); // the change stays for this run
-    ASSERT_TRUE(addHighScore(u"best", encodePassword(90000, kIssuedPasswordTag, 1)));
+    ASSERT_TRUE(
+        addHighScore(game.highScores, u"best", encodePassword(90000, kIssuedPasswordTag, 1)));
 
     EXPECT_EQ(readFile("my documents/zorv.prf"), preferencesBefore);
     EXPECT_EQ(readFile("my documents/high.scr"), scoresBefore);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"Could not save high score file.");
     EXPECT_EQ(dialogs.messages[0].caption, u"File System Error");
-    EXPECT_EQ(std::u16string(highScores.entries[1][0].name), u"best");
+    EXPECT_EQ(std::u16string(game.highScores.table.entries[1][0].name), u"best");
     EXPECT_EQ(entries(root() / "my documents"),
               (std::vector<std::string>{".filler", "high.scr", "zorv.prf"}));
     disk.unmount();
@@ -43,11 +44,11 @@ TEST_F(FullDisk, EveryFaultInAPreferencesSaveIsSilentAndKeepsTheOldFile) {
     forEveryFileFault(
         [&] {
             preferences.hintsOn = 1;
-            savePreferences();
+            savePreferences(game);
             before = readFile("my documents/zorv.prf");
             dialogs.messages.clear();
         },
-        [&] { toggleHints(); },
+        [&] { toggleHints(preferences, installPath(game, u"zorv.prf")); },
         [&](const FileFaultPoint& point) {
             std::string after = before;
             after[0] = 0;
@@ -60,7 +61,7 @@ TEST_F(FullDisk, EveryFaultInAPreferencesSaveIsSilentAndKeepsTheOldFile) {
 
 TEST_F(FullDisk, EveryFaultWhileWritingTheFirstDefaultsLeavesNoFileOrAWholeOne) {
     forEveryFileFault([&] { fs::remove(root() / "my documents" / "zorv.prf"); },
-                      [&] { loadPreferences(); },
+                      [&] { loadPreferences(preferences, installPath(game, u"zorv.prf")); },
                       [&](const FileFaultPoint& point) {
                           const bool exists = fs::exists(root() / "my documents" / "zorv.prf");
                           EXPECT_EQ(exists, faultIsRecoverable(point));
@@ -74,12 +75,12 @@ TEST_F(FullDisk, EveryFaultWhileWritingTheFirstDefaultsLeavesNoFileOrAWholeOne) 
 TEST_F(FullDisk, PipesInThePlaceOfTheRegistryOrThePreferencesAreNoFiles) {
     HangGuard guard;
     ASSERT_EQ(mkfifo((root() / "registry.ini").c_str(), 0600), 0);
-    readInstallDirectory();
-    EXPECT_EQ(installPath(u"zorv.prf"), u"\\my documents\\zorv.prf");
+    readInstallDirectory(game.installDirectory);
+    EXPECT_EQ(installPath(game, u"zorv.prf"), u"\\my documents\\zorv.prf");
 
     fs::remove(root() / "my documents" / "zorv.prf");
     ASSERT_EQ(mkfifo((root() / "my documents" / "zorv.prf").c_str(), 0600), 0);
-    loadPreferences();
+    loadPreferences(preferences, installPath(game, u"zorv.prf"));
     EXPECT_EQ(preferences.hintsOn, 1);
     EXPECT_TRUE(fs::is_fifo(root() / "my documents" / "zorv.prf"));
 }

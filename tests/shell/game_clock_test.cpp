@@ -1,83 +1,32 @@
 // The frame clock: measured, wrap-safe time; pauses that hand the engine nothing; the stylus guard.
-#include "game/engine/engine_state.h"
-#include "game/render/status_renderer.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/window_procedure.h"
-#include "platform/menu_bar.h"
-#include "platform/surface.h"
-#include "platform/tick_count.h"
-#include "platform/window.h"
+#include "game/engine/rest.h"
+#include "game/render/renderer.h"
+#include "shell_fixture.h"
 
-#include <QImage>
-#include <gtest/gtest.h>
-#include <vector>
+#include <climits>
 
 namespace {
 
-// A window that only counts what the shell asks of it.
-class CountingWindow final : public Window {
-  public:
-    PixelSize clientSize() const override { return {240, 294}; }
-    void invalidate() override { ++invalidations; }
-    void invalidateArea(const PixelRect& area) override {
-        ++invalidations;
-        areas.push_back(area);
-    }
-    void present(const Surface& buffer) override { shown = buffer.image().copy(); }
-    bool sendMessage(const WindowMessage& message) override {
-        return mainWindowProc(*this, message);
-    }
-    void activate() override {}
-    void close() override { closed = true; }
-    void postQuit(int) override {}
-    void startFrames() override { frames = true; }
-    void stopFrames() override { frames = false; }
-    bool framesRunning() const override { return frames; }
-    void addAccelerator(std::string_view, int) override {}
-    MenuBar* createMenuBar(const MenuBarTemplate&) override { return nullptr; }
-    void destroyMenuBar() override {}
-
-    int invalidations = 0;
-    std::vector<PixelRect> areas;
-    QImage shown;
-    bool frames = false;
-    bool closed = false;
-};
-
-class GameClock : public ::testing::Test {
+// A game on Expert (where a board without moves never ends) lying still.
+class GameClock : public ShellTest {
   protected:
     void SetUp() override {
-        engine = EngineState{};
-        engine.demoMode = false;
-        engine.level = Expert; // a board without moves never ends an Expert game
+        ShellTest::SetUp();
+        layStillGame(engine, Expert);
         engine.timeLeftMs = 50000;
-        for (int column = 0; column < kColumns; ++column) {
-            for (int row = 0; row < kRows; ++row) {
-                // No two like neighbours and no move: the board lies still.
-                engine.cell(column, row).kind = std::uint8_t((column + 2 * row) % 5);
-            }
-        }
-        shell = ShellState{};
-        shell.mainWindow = &window;
     }
-    void TearDown() override {
-        clearTestClock();
-        shell = ShellState{};
+    // A drag's move and a lifted stylus, off the board.
+    void drag() {
+        window.sendMessage({.kind = MessageKind::StylusMove, .x = 1, .y = 1, .leftButton = true});
     }
-    void frameAt(std::uint32_t ms) {
-        setTestClock(ms);
-        window.sendMessage({MessageKind::Frame});
-    }
-
-    CountingWindow window;
+    void lift() { window.sendMessage({.kind = MessageKind::StylusUp, .x = 1, .y = 1}); }
 };
 
 } // namespace
 
 TEST_F(GameClock, EachFrameHandsTheEngineTheMeasuredTime) {
     setTestClock(1000);
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     frameAt(1050);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 50);
@@ -87,7 +36,7 @@ TEST_F(GameClock, EachFrameHandsTheEngineTheMeasuredTime) {
 
 TEST_F(GameClock, AFramePaintsOnlyWhatItChangedAndThePaintShowsIt) {
     setTestClock(1000);
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     window.areas.clear();
     frameAt(1032);
@@ -112,12 +61,12 @@ TEST_F(GameClock, AFramePaintsOnlyWhatItChangedAndThePaintShowsIt) {
 
 TEST_F(GameClock, APauseOfAnyLengthHandsTheEngineNoTime) {
     setTestClock(1000);
-    resumeGame();
-    pauseGame();
+    resumeGame(game);
+    pauseGame(game);
     EXPECT_FALSE(window.frames);
     frameAt(600000); // a frame message that arrives while paused does nothing
     EXPECT_EQ(engine.timeLeftMs, 50000u);
-    resumeGame();
+    resumeGame(game);
     EXPECT_TRUE(window.frames);
     frameAt(600020);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 20);
@@ -125,40 +74,40 @@ TEST_F(GameClock, APauseOfAnyLengthHandsTheEngineNoTime) {
 
 TEST_F(GameClock, AWrappedTickCountGivesANormalDelta) {
     setTestClock(0xFFFFFFF0u);
-    resumeGame();
+    resumeGame(game);
     frameAt(0x10);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 32);
 }
 
 TEST_F(GameClock, AMenuPausesWhileOpenAndResumesOnce) {
     setTestClock(0);
-    resumeGame();
+    resumeGame(game);
     window.sendMessage({MessageKind::MenuOpened});
-    EXPECT_FALSE(shell.running);
+    EXPECT_FALSE(clock.running);
     setTestClock(30000);
     window.sendMessage({MessageKind::MenuClosed});
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
     frameAt(30010);
     EXPECT_EQ(engine.timeLeftMs, 50000u - 10);
 }
 
 TEST_F(GameClock, TheStylusIsRefusedInTheDemoWhilePausedAndWhileABoxShows) {
     setTestClock(0);
-    resumeGame();
+    resumeGame(game);
     const WindowMessage tap{MessageKind::StylusDown, 0, Activation::Activated, 4 + 29 * 2 + 5,
                             10 + 29 * 3 + 5};
     engine.demoMode = true;
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, -1);
     engine.demoMode = false;
-    shell.messageBoxUp = true;
+    clock.messageBoxUp = true;
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, -1);
-    shell.messageBoxUp = false;
-    pauseGame();
+    clock.messageBoxUp = false;
+    pauseGame(game);
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, -1);
-    resumeGame();
+    resumeGame(game);
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, 2);
     EXPECT_EQ(engine.selection.row, 3);
@@ -167,5 +116,54 @@ TEST_F(GameClock, TheStylusIsRefusedInTheDemoWhilePausedAndWhileABoxShows) {
 TEST_F(GameClock, QuitAndCtrlQCloseTheWindow) {
     window.sendMessage({MessageKind::Command, kCommandQuitKey});
     EXPECT_TRUE(window.closed);
-    EXPECT_FALSE(shell.running); // the deactivation before the close paused the game
+    EXPECT_FALSE(clock.running); // the deactivation before the close paused the game
+}
+
+TEST(NextFrame, RestsOnlyOnABoardAtRestAfterAnyBurstAndUntilWhatIsDue) {
+    struct Case {
+        bool atRest;
+        std::uint32_t msUntilDue;
+        bool awake;
+        NextFrame next;
+    };
+    const Case cases[] = {
+        {false, 500, false, NextFrame::atDisplayPace()},
+        {true, 500, true, NextFrame::atDisplayPace()},
+        {true, 500, false, NextFrame::after(500)},
+        {true, 0xF0000000u, false, NextFrame::after(INT_MAX)},
+        {true, kNeverDue, false, NextFrame::never()},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(nextFrame(c.atRest, c.msUntilDue, c.awake), c.next) << c.msUntilDue;
+    }
+}
+
+TEST_F(GameClock, ADragKeepsTheDisplaysPaceAWhileInWhichInputRunsNoFrameOfItsOwn) {
+    setTestClock(1000);
+    resumeGame(game);
+    // A resume redraws every cell, in two frames; the board then rests until the bar moves.
+    for (const std::uint32_t at : {1016u, 1032u, 1048u}) {
+        frameAt(at);
+    }
+    ASSERT_TRUE(window.restMs.has_value());
+    // The rest ends with the time slept, before the drag is handled.
+    setTestClock(1100);
+    drag();
+    EXPECT_EQ(engine.timeLeftMs, 50000u - 100);
+    frameAt(1116);
+    EXPECT_FALSE(window.restMs.has_value());
+    // Frames keep coming: the stylus lifted in between runs no frame.
+    setTestClock(1120);
+    lift();
+    EXPECT_EQ(engine.timeLeftMs, 50000u - 116);
+    frameAt(3099);
+    EXPECT_FALSE(window.restMs.has_value());
+    frameAt(3116);
+    ASSERT_TRUE(window.restMs.has_value());
+    // A lone tap on a resting board ends the rest, and the board rests again at once.
+    setTestClock(3500);
+    lift();
+    EXPECT_EQ(engine.timeLeftMs, 50000u - 2500);
+    frameAt(3516);
+    EXPECT_TRUE(window.restMs.has_value());
 }

@@ -36,7 +36,7 @@ TEST_F(GameOver, AGameWithoutMovesEndsWithItsBoxesTheEntryAndThePassword) {
         viewer.press(kFirstPlaceButton);
         viewer.pressEnter();
     });
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     frameAt(1032);
     frameAt(1048);
@@ -46,7 +46,7 @@ TEST_F(GameOver, AGameWithoutMovesEndsWithItsBoxesTheEntryAndThePassword) {
     EXPECT_EQ(dialogs.messages[0].text, u"No moves left.  Game over.");
     EXPECT_EQ(dialogs.messages[0].caption, u"Game Over");
     EXPECT_EQ(passwordInViewer, u"1. Ada\n12345");
-    const std::u16string stored = entryPassword(Normal, 0);
+    const std::u16string stored = entryPassword(game.highScores.table, Normal, 0);
     EXPECT_EQ(dialogs.messages[1].text, u"The password for this score is: " + stored);
     EXPECT_EQ(dialogs.messages[2].caption, u"On-Line Password");
     EXPECT_EQ(dialogs.messages[2].text,
@@ -67,14 +67,14 @@ TEST_F(GameOver, AGameWithoutMovesEndsWithItsBoxesTheEntryAndThePassword) {
     // Back to the demo on a fresh board, running.
     EXPECT_TRUE(engine.demoMode);
     EXPECT_EQ(engine.level, Easy);
-    EXPECT_TRUE(shell.running);
-    EXPECT_FALSE(shell.messageBoxUp);
+    EXPECT_TRUE(clock.running);
+    EXPECT_FALSE(clock.messageBoxUp);
 }
 
 TEST_F(GameOver, AScoreBelowTheTableEndsWithTheGameOverBoxAlone) {
     startStillGame(Easy);
     engine.score = 0;
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     frameAt(1032);
     EXPECT_TRUE(dialogs.dialogsShown.empty());
@@ -87,7 +87,7 @@ TEST_F(GameOver, TimeRunningOutOnExpertIsTold) {
     startStillGame(Expert);
     engine.timeLeftMs = 10;
     engine.score = 0;
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     frameAt(1032);
     ASSERT_EQ(dialogs.messages.size(), 1u);

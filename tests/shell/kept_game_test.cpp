@@ -14,12 +14,12 @@ namespace {
 
 class KeptGame : public ShellTest {
   protected:
-    std::u16string path() const { return installPath(kKeptGameFile); }
+    std::u16string path() const { return installPath(game, kKeptGameFile); }
     bool kept() const { return fs::exists(root() / "my documents" / "zorv.sav"); }
     std::string keptBytes() const { return readFile("my documents/zorv.sav"); }
     // An Expert game kept by an earlier run; the record holds it too.
     std::string keepEarlierGame() {
-        layStillGame(Expert);
+        layStillGame(engine, Expert);
         engine.score = 4321;
         const auto bytes = encodeSavedGame(engine, 99);
         writeFile("my documents/zorv.sav", std::string(bytes.begin(), bytes.end()));
@@ -27,11 +27,11 @@ class KeptGame : public ShellTest {
     }
 };
 
-void layDemo() {
+void layDemo(EngineState& engine) {
     engine.demoMode = true;
     newBoard(engine);
 }
-void layGameWithMoves() {
+void layGameWithMoves(EngineState& engine) {
     newBoard(engine);
     engine.demoMode = false;
     engine.level = Normal;
@@ -39,22 +39,22 @@ void layGameWithMoves() {
 
 const struct {
     const char* name;
-    std::function<void()> lay; // the game as the window closes
+    std::function<void(EngineState&)> lay; // the game as the window closes
     bool kept;
 } kEndings[] = {
     {"the demo", layDemo, false},
     {"a game with moves left", layGameWithMoves, true},
-    {"a game on Expert without a move", [] { layStillGame(Expert); }, true},
-    {"a game on Normal without a move, ending", [] { layStillGame(Normal); }, false},
+    {"a game on Expert without a move", [](EngineState& engine) { layStillGame(engine, Expert); }, true},
+    {"a game on Normal without a move, ending", [](EngineState& engine) { layStillGame(engine, Normal); }, false},
     {"a game whose time is up, ending",
-     [] {
-         layStillGame(Expert);
+     [](EngineState& engine) {
+         layStillGame(engine, Expert);
          engine.timeLeftMs = 0;
      },
      false},
     {"a game without a move, still falling",
-     [] {
-         layStillGame(Normal);
+     [](EngineState& engine) {
+         layStillGame(engine, Normal);
          engine.boardMoving = true;
      },
      true},
@@ -66,19 +66,19 @@ TEST_F(KeptGame, QuitKeepsOnlyAGameInProgressAndAStartFindsItExactly) {
     for (const auto& ending : kEndings) {
         SCOPED_TRACE(ending.name);
         fs::remove(root() / "my documents" / "zorv.sav");
-        ending.lay();
+        ending.lay(engine);
         nextRandom();
         const auto expected = encodeSavedGame(engine, randomState());
         window.command(kCommandQuit);
         EXPECT_EQ(window.quitCode, 0);
         ASSERT_EQ(kept(), ending.kept);
         EngineState restored;
-        restored.services = &services;
+        restored.services = &game.services;
         const auto randomState = restoreKeptGame(restored, path());
         ASSERT_EQ(randomState.has_value(), ending.kept);
         if (randomState) {
             EXPECT_EQ(encodeSavedGame(restored, *randomState), expected);
-            EXPECT_EQ(restored.services, &services);
+            EXPECT_EQ(restored.services, &game.services);
         }
     }
 }
@@ -88,7 +88,7 @@ TEST_F(KeptGame, AnotherVersionsFileStaysAndAnEndedGamesFileGoes) {
     std::string foreign = earlier;
     foreign[4] = 2; // version 2
     writeFile("my documents/zorv.sav", foreign);
-    layDemo();
+    layDemo(engine);
     const auto demo = encodeSavedGame(engine, 0);
     EXPECT_FALSE(restoreKeptGame(engine, path()));
     EXPECT_EQ(encodeSavedGame(engine, 0), demo);
@@ -103,8 +103,8 @@ TEST_F(KeptGame, AnotherVersionsFileStaysAndAnEndedGamesFileGoes) {
 TEST_F(KeptGame, AReadOnlyFolderOrAFullDiskLosesNothingAndSaysNothingAndTheWindowStillCloses) {
     for (const bool readOnly : {true, false}) {
         SCOPED_TRACE(readOnly ? "read-only" : "full");
-        savePreferences(); // the files again: an unmounted disk takes its files with it
-        saveHighScores();
+        savePreferences(game); // the files again: an unmounted disk takes its files with it
+        saveHighScores(game.highScores);
         const std::string earlier = keepEarlierGame();
         const std::string preferencesBefore = readFile("my documents/zorv.prf");
         const std::string scoresBefore = readFile("my documents/high.scr");

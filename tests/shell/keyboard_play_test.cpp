@@ -6,6 +6,7 @@ namespace {
 
 class KeyboardPlay : public ShellTest {
   protected:
+    KeyboardCursor& keyboardCursor = game.keyboardCursor;
     void SetUp() override {
         ShellTest::SetUp();
         keyboardCursor = KeyboardCursor{};
@@ -83,18 +84,18 @@ TEST_F(KeyboardPlay, KeysAreRefusedAsTheStylusIsAndRestartTheIdleTime) {
     const auto refusedWhen = [this](auto&& setUp) {
         startStillGame(Normal);
         engine.boardMoving = false;
-        shell.messageBoxUp = false;
+        clock.messageBoxUp = false;
         keyboardCursor = KeyboardCursor{};
         setUp();
         press(GameKey::Right);
         press(GameKey::Tap);
         return !keyboardCursor.shown && engine.selection.column == -1;
     };
-    EXPECT_TRUE(refusedWhen([] { engine.demoMode = true; }));
-    EXPECT_TRUE(refusedWhen([] { engine.boardMoving = true; }));
-    EXPECT_TRUE(refusedWhen([] { pauseGame(); }));
-    EXPECT_TRUE(refusedWhen([] { shell.messageBoxUp = true; }));
-    EXPECT_FALSE(refusedWhen([] {}));
+    EXPECT_TRUE(refusedWhen([this] { engine.demoMode = true; }));
+    EXPECT_TRUE(refusedWhen([this] { engine.boardMoving = true; }));
+    EXPECT_TRUE(refusedWhen([this] { pauseGame(game); }));
+    EXPECT_TRUE(refusedWhen([this] { clock.messageBoxUp = true; }));
+    EXPECT_FALSE(refusedWhen([this] {}));
 
     engine.idleMs = 9000;
     press(GameKey::Up);

@@ -1,8 +1,6 @@
 // Game → Load Theme...: the list, the installed theme, and the board drawn with its pieces.
-#include "game/render/piece_art.h"
 #include "game/themes/theme_list_dialog.h"
 #include "game/themes/theme_loader.h"
-#include "game/themes/theme_settings.h"
 #include "platform/text.h"
 #include "shell_fixture.h"
 #include "theme_file_writer.h"
@@ -16,9 +14,8 @@ class LoadThemeCommand : public ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        themeSettings = {preferences.themePath, shell.installDirectory, savePreferences};
         std::filesystem::create_directories(root() / "my documents" / "zorv themes");
-        loadTheme();
+        loadTheme(game.pieceArt, themeSettings(game));
     }
     // A theme of seven plain squares, piece kind k in the colour of `colours[k]`.
     void writeTheme(const std::filesystem::path& file) {
@@ -36,8 +33,8 @@ class LoadThemeCommand : public ShellTest {
             [](std::string_view text) { return std::u16string(text.begin(), text.end()); },
             sources));
     }
-    static QRgb pieceColour(int kind) {
-        return pieceArt.pieces[std::size_t(kind)]->image().pixel(14, 14) & 0xFFFFFF;
+    QRgb pieceColour(int kind) const {
+        return game.pieceArt.pieces[std::size_t(kind)]->image().pixel(14, 14) & 0xFFFFFF;
     }
 };
 
@@ -56,14 +53,14 @@ TEST_F(LoadThemeCommand, ANewThemeIsInstalledAndItsPiecesAreDrawn) {
     EXPECT_EQ(pieceColour(0), 0xFF0000u);
     EXPECT_EQ(pieceColour(2), 0x0000FFu);
     // The game goes on without waiting for an activation.
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
     EXPECT_TRUE(window.frames);
 }
 
 TEST_F(LoadThemeCommand, TheDefaultEntryBringsTheBuiltInPiecesBack) {
     writeTheme(root() / "my documents" / "zorv themes" / "Squares.zpk");
     setFieldText(preferences.themePath, u"\\my documents\\zorv themes\\Squares.zpk");
-    loadTheme();
+    loadTheme(game.pieceArt, themeSettings(game));
     ASSERT_EQ(pieceColour(0), 0xFF0000u);
 
     dialogs.playDialog([](ScriptedDialog& list) {

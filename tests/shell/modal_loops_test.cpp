@@ -18,29 +18,29 @@ void activateAndTick(RecordingWindow& window) {
 }
 
 TEST_F(ModalLoops, AResumeInsideADialogWaitsForItsEndAndAPauseCancelsIt) {
-    shell.running = true;
+    clock.running = true;
     window.frames = true;
     bool runningInside = true;
     dialogs.playDialog([&](ScriptedDialog& dialog) {
-        resumeGame();
-        runningInside = shell.running || window.frames;
+        resumeGame(game);
+        runningInside = clock.running || window.frames;
         dialog.pressEnter();
     });
     window.command(kCommandHighScores);
     EXPECT_FALSE(runningInside);
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
     EXPECT_TRUE(window.frames);
 
-    pauseGame();
-    dialogs.playDialog([](ScriptedDialog& dialog) {
-        resumeGame();
-        pauseGame();
+    pauseGame(game);
+    dialogs.playDialog([this](ScriptedDialog& dialog) {
+        resumeGame(game);
+        pauseGame(game);
         dialog.pressEnter();
     });
     // A dialog opened with the game paused, as the end of a game opens its own.
-    highScoresDialog(dialogs, Normal);
+    highScoresDialog(dialogs, game.highScores, Normal);
     EXPECT_FALSE(insideModalLoop());
-    EXPECT_FALSE(shell.running);
+    EXPECT_FALSE(clock.running);
     EXPECT_FALSE(window.frames);
 }
 
@@ -60,7 +60,7 @@ TEST_F(ModalLoops, AGameEndsOnceWhateverArrivesInsideItsDialogsAndWithAFailingSa
         activateAndTick(window);
         viewer.pressEnter();
     });
-    resumeGame();
+    resumeGame(game);
     frameAt(1016);
     frameAt(1032);
 
@@ -72,24 +72,24 @@ TEST_F(ModalLoops, AGameEndsOnceWhateverArrivesInsideItsDialogsAndWithAFailingSa
     EXPECT_EQ(captions, (std::vector<std::u16string>{u"Game Over", u"File System Error",
                                                      u"On-Line Password"}));
     int stored = 0;
-    for (const HighScoreEntry& entry : highScores.entries[Normal]) {
+    for (const HighScoreEntry& entry : game.highScores.table.entries[Normal]) {
         stored += std::u16string_view(entry.name) == u"Ada";
     }
     EXPECT_EQ(stored, 1);
     EXPECT_TRUE(engine.demoMode);
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
     EXPECT_TRUE(window.frames);
 }
 
 TEST_F(ModalLoops, AFatalErrorsBoxShowsWithTheGamePausedAndTheBoardWhole) {
-    shell.running = true;
+    clock.running = true;
     window.frames = true;
     bool pausedBehind = false;
     dialogs.onMessageBox = [&](const MessageBoxRequest& box) {
         pausedBehind =
-            box.caption == u"Error" && !shell.running && !window.frames && shell.messageBoxUp;
+            box.caption == u"Error" && !clock.running && !window.frames && clock.messageBoxUp;
     };
-    showFatalError(u"no bmpDC");
+    showFatalError(game, u"no bmpDC");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"no bmpDC");
     EXPECT_TRUE(pausedBehind);

@@ -3,7 +3,6 @@
 #include "file_fault_cases.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/preferences.h"
-#include "game/shell/shell_state.h"
 #include "permissions_apply.h"
 #include "platform/text.h"
 
@@ -26,31 +25,35 @@ class PreferencesFile : public DeviceRootTest {
     void SetUp() override {
         DeviceRootTest::SetUp();
         fs::create_directories(root() / "my documents");
-        readInstallDirectory();
+        readInstallDirectory(installDirectory);
     }
     std::string file() const { return readFile("my documents/zorv.prf"); }
+    std::u16string prf() const { return installPath(installDirectory, u"zorv.prf"); }
+
+    char16_t installDirectory[kPathUnits] = {};
+    Preferences preferences;
 };
 
 TEST_F(PreferencesFile, WithoutARegistryTheGameLivesInMyDocuments) {
-    EXPECT_EQ(fieldText(shell.installDirectory), u"\\my documents");
-    EXPECT_EQ(installPath(u"zorv.prf"), u"\\my documents\\zorv.prf");
+    EXPECT_EQ(fieldText(installDirectory), u"\\my documents");
+    EXPECT_EQ(installPath(installDirectory, u"zorv.prf"), u"\\my documents\\zorv.prf");
 }
 
 TEST_F(PreferencesFile, TheRegistryNamesTheInstallDirectoryUpTo259Characters) {
     writeFile("registry.ini", "[SOFTWARE\\Apps\\Quendlex Zorvagon]\ninstalldir=\\Games\\Zorv\n");
-    readInstallDirectory();
-    EXPECT_EQ(installPath(u"high.scr"), u"\\Games\\Zorv\\high.scr");
+    readInstallDirectory(installDirectory);
+    EXPECT_EQ(installPath(installDirectory, u"high.scr"), u"\\Games\\Zorv\\high.scr");
     const std::string longest = "\\" + std::string(258, 'd');
     writeFile("registry.ini", "[SOFTWARE\\Apps\\Quendlex Zorvagon]\ninstalldir=" + longest + "\n");
-    readInstallDirectory();
-    EXPECT_EQ(utf8FromUtf16(fieldText(shell.installDirectory)), longest);
+    readInstallDirectory(installDirectory);
+    EXPECT_EQ(utf8FromUtf16(fieldText(installDirectory)), longest);
     writeFile("registry.ini", "[SOFTWARE\\Apps\\Quendlex Zorvagon]\ninstalldir=" + longest + "e\n");
-    readInstallDirectory();
-    EXPECT_EQ(fieldText(shell.installDirectory), u"\\my documents");
+    readInstallDirectory(installDirectory);
+    EXPECT_EQ(fieldText(installDirectory), u"\\my documents");
 }
 
 TEST_F(PreferencesFile, AFirstStartWritesTheDefaults) {
-    loadPreferences();
+    loadPreferences(preferences, prf());
     const std::string bytes = file();
     ASSERT_EQ(bytes.size(), 552u);
     std::string expected(552, '\0');
@@ -74,7 +77,7 @@ TEST_F(PreferencesFile, AShortFileKeepsItsThemePathAndReservedBytesOnly) {
     stored[544] = 10;                       // a swap speed that will be defaulted
     stored[546] = 0x11, stored[547] = 0x22; // reserved
     writeFile("my documents/zorv.prf", stored);
-    loadPreferences();
+    loadPreferences(preferences, prf());
     EXPECT_EQ(fieldText(preferences.themePath), u"T");
     EXPECT_EQ(preferences.hintsOn, 1);
     EXPECT_EQ(preferences.swapSpeed, 130);
@@ -90,74 +93,75 @@ TEST_F(PreferencesFile, ALongerFileCountsItsFirst552BytesAndIsNotRewrittenAtLoad
     std::string stored(600, '\0');
     stored[4] = 7; // red
     writeFile("my documents/zorv.prf", stored);
-    loadPreferences();
+    loadPreferences(preferences, prf());
     EXPECT_EQ(preferences.backgroundRed, 7);
     EXPECT_EQ(preferences.hintsOn, 0);
     EXPECT_EQ(file().size(), 600u);
-    toggleHints();
+    toggleHints(preferences, prf());
     EXPECT_EQ(file().size(), 552u);
 }
 
 TEST_F(PreferencesFile, EachToggleFlipsAndSaves) {
-    loadPreferences();
+    loadPreferences(preferences, prf());
     const std::string original = file();
-    EXPECT_EQ(toggleHints(), 0);
+    EXPECT_EQ(toggleHints(preferences, prf()), 0);
     EXPECT_EQ(le32(file(), 0), 0u);
-    EXPECT_EQ(toggleSound(), 0);
+    EXPECT_EQ(toggleSound(preferences, prf()), 0);
     EXPECT_EQ(le32(file(), 532), 0u);
-    EXPECT_EQ(toggleTurnScore(), 0);
+    EXPECT_EQ(toggleTurnScore(preferences, prf()), 0);
     EXPECT_EQ(le32(file(), 536), 0u);
-    EXPECT_EQ(toggleTransparency(), 0);
+    EXPECT_EQ(toggleTransparency(preferences, prf()), 0);
     EXPECT_EQ(le32(file(), 540), 0u);
-    toggleHints(), toggleSound(), toggleTurnScore(), toggleTransparency();
+    toggleHints(preferences, prf()), toggleSound(preferences, prf()),
+        toggleTurnScore(preferences, prf()), toggleTransparency(preferences, prf());
     EXPECT_EQ(file(), original);
     preferences.hintsOn = 5; // any value but 0 counts as on
-    EXPECT_EQ(toggleHints(), 0);
+    EXPECT_EQ(toggleHints(preferences, prf()), 0);
 }
 
 TEST_F(PreferencesFile, ColoursAndSpeedsStoreTheirTablesAndCommand) {
-    loadPreferences();
-    setColor(kColorBlack);
+    loadPreferences(preferences, prf());
+    setColor(preferences, prf(), kColorBlack);
     EXPECT_EQ(file().substr(4, 3), std::string(3, '\0'));
     EXPECT_EQ(le32(file(), 8), 40030u);
-    setColor(kColorCyan);
+    setColor(preferences, prf(), kColorCyan);
     EXPECT_EQ(file().substr(4, 3), std::string("\x0F\xE6\xF4"));
     EXPECT_EQ(le32(file(), 8), 40029u);
     EXPECT_EQ(preferences.backgroundColor(), 15u + 230u * 256 + 244u * 65536);
-    setColor(12345);
+    setColor(preferences, prf(), 12345);
     EXPECT_EQ(preferences.backgroundColor(), 0u);
-    setSpeed(kSpeedNormal);
+    setSpeed(preferences, prf(), kSpeedNormal);
     EXPECT_EQ(file()[544], 60);
     EXPECT_EQ(file()[545], char(135));
     EXPECT_EQ(le32(file(), 548), 40037u);
     for (int id : {kSpeedFast, kSpeedFaster, kSpeedInstant}) {
-        setSpeed(id);
+        setSpeed(preferences, prf(), id);
         EXPECT_EQ(preferences.fallSpeed, 145);
     }
-    setSpeed(1);
+    setSpeed(preferences, prf(), 1);
     EXPECT_EQ(preferences.swapSpeed, 130);
     EXPECT_EQ(preferences.speedCommand, 1);
 }
 
 TEST_F(PreferencesFile, AnUnwritableInstallDirectoryChangesNothingAndSaysNothing) {
     writeFile("registry.ini", "[SOFTWARE\\Apps\\Quendlex Zorvagon]\ninstalldir=\\missing\n");
-    readInstallDirectory();
-    loadPreferences();
-    EXPECT_EQ(toggleSound(), 0);
+    readInstallDirectory(installDirectory);
+    loadPreferences(preferences, prf());
+    EXPECT_EQ(toggleSound(preferences, prf()), 0);
     EXPECT_EQ(preferences.soundOn, 0);
     EXPECT_FALSE(fs::exists(root() / "missing"));
 }
 
 TEST_F(PreferencesFile, AnyDamagedFileGivesAWorkingRecord) {
     fs::create_directories(root() / "my documents" / "zorv.prf");
-    loadPreferences();
+    loadPreferences(preferences, prf());
     EXPECT_EQ(preferences.swapSpeed, 130);
     EXPECT_TRUE(fs::is_directory(root() / "my documents" / "zorv.prf"));
     fs::remove(root() / "my documents" / "zorv.prf");
     for (std::size_t length = 0; length <= 10000; length += (length < 600 ? 1 : 997)) {
         std::string stored(length, '\xFF');
         writeFile("my documents/zorv.prf", stored);
-        loadPreferences();
+        loadPreferences(preferences, prf());
         const bool complete = length >= 552;
         ASSERT_EQ(preferences.fallSpeed, complete ? 255 : 145) << length;
         ASSERT_EQ(file().size(), complete ? length : 552u) << length;
@@ -173,13 +177,13 @@ TEST_F(PreferencesFile, AnUnreadableFileGivesTheDefaultsAndIsNeverWrittenOver) {
         if (const auto why = PermissionsApply::whyNot(root() / "my documents" / "zorv.prf")) {
             GTEST_SKIP() << *why;
         }
-        loadPreferences();
+        loadPreferences(preferences, prf());
         EXPECT_EQ(preferences.hintsOn, 1);
-        EXPECT_EQ(toggleSound(), 0); // the change holds for this run, silently
+        EXPECT_EQ(toggleSound(preferences, prf()), 0); // the change holds for this run, silently
     }
     fs::permissions(root() / "my documents" / "zorv.prf", fs::perms::owner_read);
     EXPECT_EQ(file(), stored);
     EXPECT_EQ(entries(root() / "my documents"), std::vector<std::string>{"zorv.prf"});
-    loadPreferences(); // readable again: the player's options are back
+    loadPreferences(preferences, prf()); // readable again: the player's options are back
     EXPECT_EQ(preferences.hintsOn, 0x01010101);
 }

@@ -30,13 +30,13 @@ class RestingClock : public ShellTest {
     void deal(int level, std::uint32_t timeLeftMs) {
         seedRandom(11);
         engine = EngineState{};
-        engine.services = &services;
+        engine.services = &game.services;
         engine.demoMode = false;
         engine.level = level;
         newBoard(engine);
         engine.timeLeftMs = timeLeftMs;
         setTestClock(kStartMs);
-        resumeGame();
+        resumeGame(game);
     }
     void tap(const Tap& at) {
         const Move& hint = engine.hintMove;

@@ -2,38 +2,34 @@
 // sounds, and the game's files in a fresh device root.
 #pragma once
 
-#include "device_root_fixture.h"
-#include "game/engine/engine_state.h"
-#include "game/resources/game_resources.h"
-#include "game/scores/high_score_table.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/install_directory.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_services.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/sounds.h"
 #include "game/shell/window_procedure.h"
+#include "game_fixture.h"
 #include "platform/dialog_scripted.h"
-#include "platform/random.h"
 #include "platform/recording_menu_bar.h"
-#include "platform/recording_sound_player.h"
 #include "platform/surface.h"
 #include "platform/tick_count.h"
 #include "platform/window.h"
-#include "shell_wiring.h"
 
 #include <QImage>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
 class RecordingWindow final : public Window {
   public:
+    explicit RecordingWindow(Game& game) : game_(game) {}
     PixelSize clientSize() const override { return size; }
-    void invalidate() override { ++invalidations; }
+    void paintNow(const std::vector<PixelRect>& changed) override {
+        for (const PixelRect& area : changed) {
+            invalidateArea(area);
+        }
+    }
+    void invalidateArea(const PixelRect& area) override {
+        ++invalidations;
+        areas.push_back(area);
+    }
     void present(const Surface& buffer) override { shown = buffer.image().copy(); }
     bool sendMessage(const WindowMessage& message) override {
-        return mainWindowProc(*this, message);
+        return mainWindowProc(game_, *this, message);
     }
     void activate() override {}
     void close() override {
@@ -41,10 +37,13 @@ class RecordingWindow final : public Window {
         sendMessage({MessageKind::Destroy});
     }
     void postQuit(int exitCode) override { quitCode = exitCode; }
-    void startFrames() override { frames = true; }
-    void stopFrames() override { frames = false; }
-    bool framesRunning() const override { return frames; }
-    void restFrames(int ms) override { restMs = ms; }
+    void scheduleFrame(NextFrame next) override {
+        frames = next.kind != NextFrame::Never;
+        restMs.reset();
+        if (next.kind != NextFrame::AtDisplayPace) {
+            restMs = next.kind == NextFrame::After ? next.ms : -1;
+        }
+    }
     void addAccelerator(std::string_view keys, int commandId) override {
         accelerators.emplace_back(keys, commandId);
     }
@@ -63,37 +62,38 @@ class RecordingWindow final : public Window {
 
     PixelSize size{240, 294};
     int invalidations = 0;
+    std::vector<PixelRect> areas;
     bool frames = false;
-    // The rest the last frames asked for, if any.
+    // The rest the last request asked for (-1: until woken), if any.
     std::optional<int> restMs;
     bool closed = false;
     int quitCode = -1;
     QImage shown;
     std::vector<std::pair<std::string, int>> accelerators;
     std::unique_ptr<RecordingMenuBar> menuBar;
+
+  private:
+    Game& game_;
 };
 
-class ShellTest : public DeviceRootTest {
+class ShellTest : public GameTest<ScriptedDialogHost> {
   protected:
     void SetUp() override {
-        DeviceRootTest::SetUp();
-        wireShell(root(), {dialogs, sounds, services, messageBoxes});
-        shell.mainWindow = &window;
-        loadSounds();
+        GameTest::SetUp();
+        game.window = &window;
+        loadSounds(game);
         window.sendMessage({MessageKind::Create});
         setTestClock(1000);
     }
     void TearDown() override {
         clearTestClock();
-        freeSounds();
-        unwireShell();
-        DeviceRootTest::TearDown();
+        GameTest::TearDown();
     }
 
     // A game in progress on a board that lies still and has no move, running.
     void startStillGame(int level) {
-        layStillGame(level);
-        shell.running = true;
+        layStillGame(engine, level);
+        clock.running = true;
     }
     void frameAt(std::uint32_t ms) {
         setTestClock(ms);
@@ -113,9 +113,5 @@ class ShellTest : public DeviceRootTest {
         }
     }
 
-    RecordingWindow window;
-    ScriptedDialogHost dialogs;
-    RecordingSoundPlayer sounds;
-    ShellServices services;
-    ShellMessageBoxes messageBoxes;
+    RecordingWindow window{game};
 };

@@ -62,7 +62,7 @@ class UnreadableFiles : public ShellTest {
   protected:
     void TearDown() override {
         fs::remove(documents() / "zorv.prf");
-        loadPreferences(); // the next test's saves go through again
+        loadPreferences(preferences, installPath(game, u"zorv.prf")); // the next test's saves go through again
         ShellTest::TearDown();
     }
     fs::path documents() const { return root() / "my documents"; }
@@ -86,17 +86,17 @@ TEST_F(UnreadableFiles, AreKeptByteForByteWhileTheDefaultsStandIn) {
             if (&kind == &kUnreadable[0] && why) {
                 GTEST_SKIP() << *why;
             }
-            loadPreferences();
-            loadHighScores(installPath(u"high.scr"));
+            loadPreferences(preferences, installPath(game, u"zorv.prf"));
+            loadHighScores(game.highScores, installPath(game, u"high.scr"));
             EXPECT_EQ(preferences.hintsOn, 1);
-            EXPECT_EQ(std::u16string(highScores.entries[0][0].name), u"No name");
+            EXPECT_EQ(std::u16string(game.highScores.table.entries[0][0].name), u"No name");
             EXPECT_TRUE(dialogs.messages.empty());
 
             window.command(kCommandHints); // saved silently, in memory only
             EXPECT_EQ(preferences.hintsOn, 0);
             EXPECT_TRUE(dialogs.messages.empty());
-            ASSERT_TRUE(addHighScore(u"kept", encodePassword(90000, kIssuedPasswordTag, 0)));
-            EXPECT_EQ(std::u16string(highScores.entries[0][0].name), u"kept");
+            ASSERT_TRUE(addHighScore(game.highScores, u"kept", encodePassword(90000, kIssuedPasswordTag, 0)));
+            EXPECT_EQ(std::u16string(game.highScores.table.entries[0][0].name), u"kept");
             ASSERT_EQ(dialogs.messages.size(), 1u);
             EXPECT_EQ(dialogs.messages[0].text, u"Could not save high score file.");
             EXPECT_EQ(dialogs.messages[0].caption, u"File System Error");

@@ -102,12 +102,12 @@ TEST_F(WindowProcedure, TheBoardTakesTheStylusOnlyInAGameAtRestAndRunning) {
     engine.boardMoving = true;
     EXPECT_TRUE(refused());
     engine.boardMoving = false;
-    shell.running = false;
+    clock.running = false;
     EXPECT_TRUE(refused());
-    shell.running = true;
-    shell.messageBoxUp = true;
+    clock.running = true;
+    clock.messageBoxUp = true;
     EXPECT_TRUE(refused());
-    shell.messageBoxUp = false;
+    clock.messageBoxUp = false;
     window.size = {239, 294};
     EXPECT_TRUE(refused());
     window.size = {240, 294};
@@ -142,10 +142,10 @@ TEST_F(WindowProcedure, QuitAndCtrlQPauseThenCloseTheWindow) {
     for (const int id : {kCommandQuit, kCommandQuitKey}) {
         window.closed = false;
         window.quitCode = -1;
-        shell.running = true;
+        clock.running = true;
         window.command(id);
         EXPECT_TRUE(window.closed);
-        EXPECT_FALSE(shell.running);
+        EXPECT_FALSE(clock.running);
         EXPECT_EQ(window.quitCode, 0);
         EXPECT_FALSE(window.menuBar);
     }
@@ -156,21 +156,21 @@ TEST_F(WindowProcedure, NewStartsAGameOnTheChosenLevelAndCancelKeepsTheDemo) {
     dialogs.playDialog([](ScriptedDialog& dialog) { dialog.press(1004); });
     window.command(kCommandNew);
     EXPECT_TRUE(engine.demoMode);
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
 
     dialogs.playDialog([](ScriptedDialog& dialog) { dialog.press(1002); });
     window.command(kCommandNew);
     EXPECT_FALSE(engine.demoMode);
     EXPECT_EQ(engine.level, Normal);
     EXPECT_EQ(engine.timeLeftMs, 105000u);
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
     EXPECT_EQ(dialogs.dialogsShown, (std::vector<std::u16string>{u"New Game", u"New Game"}));
 }
 
 TEST_F(WindowProcedure, PauseAboutAndHighScoresPauseAroundTheirBoxes) {
     bool pausedInside = false;
     dialogs.playDialog([&](ScriptedDialog& dialog) {
-        pausedInside = !shell.running;
+        pausedInside = !clock.running;
         dialog.pressEnter();
     });
     window.command(kCommandAbout);
@@ -182,30 +182,30 @@ TEST_F(WindowProcedure, PauseAboutAndHighScoresPauseAroundTheirBoxes) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"Paused... Press OK to continue");
     EXPECT_EQ(dialogs.messages[0].caption, u"Pause");
-    EXPECT_TRUE(shell.running);
-    EXPECT_FALSE(shell.messageBoxUp);
+    EXPECT_TRUE(clock.running);
+    EXPECT_FALSE(clock.messageBoxUp);
 }
 
 TEST_F(WindowProcedure, APaintWhilePausedShowsTheWholeBoard) {
-    useBuiltInPieces();
+    useBuiltInPieces(game.pieceArt, themeSettings(game));
     startStillGame(Easy);
-    window.sendMessage({MessageKind::Paint});
+    frameAt(1016);
     window.sendMessage({MessageKind::MenuOpened});
-    EXPECT_FALSE(shell.running);
+    EXPECT_FALSE(clock.running);
     clearDirtyFlags();
     window.sendMessage({MessageKind::Paint});
     // The middle of cell (3, 3) shows its piece, not the blank of a fresh buffer.
     ASSERT_FALSE(window.shown.isNull());
     EXPECT_NE(window.shown.pixel(cellX(3), cellY(3)) & 0xFFFFFF, 0xFFFFFFu);
     window.sendMessage({MessageKind::MenuClosed});
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
 }
 
 TEST_F(WindowProcedure, HelpOpensThePageBesideTheGamesFiles) {
     window.sendMessage({MessageKind::Help});
     ASSERT_EQ(dialogs.helpShown.size(), 1u);
     EXPECT_EQ(dialogs.helpShown[0], (root() / "my documents" / "zorv help.htm").u16string());
-    EXPECT_TRUE(shell.running);
+    EXPECT_TRUE(clock.running);
 }
 
 } // namespace

@@ -10,9 +10,9 @@ namespace fs = std::filesystem;
 using KeptGameOffer = QtShellTest;
 
 TEST_F(KeptGameOffer, ThePauseBoxShowsTheGameAsKeptAndOnlyItsAnswerRemovesTheFile) {
-    const std::u16string path = installPath(kKeptGameFile);
+    const std::u16string path = installPath(game, kKeptGameFile);
     const fs::path file = root() / "my documents" / "zorv.sav";
-    layStillGame(Expert);
+    layStillGame(engine, Expert);
     engine.score = 321;
     engine.idleMs = 4000;
     const auto kept = encodeSavedGame(engine, 5);
@@ -20,20 +20,20 @@ TEST_F(KeptGameOffer, ThePauseBoxShowsTheGameAsKeptAndOnlyItsAnswerRemovesTheFil
         SCOPED_TRACE(closedUnderTheBox ? "closed under the box" : "answered");
         writeFile("my documents/zorv.sav", std::string(kept.begin(), kept.end()));
         engine = EngineState{};
-        engine.services = &services;
+        engine.services = &game.services;
         ASSERT_EQ(restoreKeptGame(engine, path), 5u);
         seedRandom(5);
         StandInUser user;
         bool keptAsItWas = false;
         user.whileOpen = [&](QWidget&) {
-            keptAsItWas = encodeSavedGame(engine, randomState()) == kept && !shell.running;
+            keptAsItWas = encodeSavedGame(engine, randomState()) == kept && !game.clock.running;
             if (closedUnderTheBox) {
                 // What the window's end does, then the end itself.
                 keepGame(engine, randomState(), path);
                 window->close();
             }
         };
-        offerKeptGame(*window, path);
+        offerKeptGame(game, *window, path);
         ASSERT_TRUE(runUntil([&] { return user.count("Pause") == 1 && !insideModalLoop(); }, 5000));
         runFor(20);
         EXPECT_TRUE(keptAsItWas);
@@ -41,7 +41,7 @@ TEST_F(KeptGameOffer, ThePauseBoxShowsTheGameAsKeptAndOnlyItsAnswerRemovesTheFil
         if (closedUnderTheBox) {
             EXPECT_TRUE(readFile("my documents/zorv.sav") == std::string(kept.begin(), kept.end()));
         } else {
-            EXPECT_TRUE(shell.running);
+            EXPECT_TRUE(game.clock.running);
             EXPECT_EQ(engine.score, 321);
         }
     }

@@ -17,9 +17,9 @@ bool ownedBy(const QWidget& modal, const QWidget* window) {
     return false;
 }
 
-int entriesNamed(int level, std::u16string_view name) {
+int entriesNamed(const HighScoreTable& table, int level, std::u16string_view name) {
     int count = 0;
-    for (const HighScoreEntry& entry : highScores.entries[level]) {
+    for (const HighScoreEntry& entry : table.entries[level]) {
         count += std::u16string_view(entry.name) == name;
     }
     return count;
@@ -36,7 +36,7 @@ TEST_F(ModalLoops, ADialogOpenedRightAfterAMessageBoxGetsNoFrameInAWholeSecond) 
     user.whileOpen = [this](QWidget&) { activateLate(*window); };
     int framesInDialog = -1;
     QTimer::singleShot(0, [&] {
-        showMessageBox(u"Paused... Press OK to continue", u"Pause");
+        showMessageBox(game, u"Paused... Press OK to continue", u"Pause");
         // The box resumed the game; the dialog that follows stays up for a second.
         user.dwellMs = 1000;
         const int before = frames;
@@ -73,18 +73,18 @@ TEST_F(ModalLoops, AGameEndsOnceWhateverArrivesInsideItsDialogsAndWithAFailingSa
     };
     startStillGame(Normal);
     engine.score = 12345;
-    resumeGame();
+    resumeGame(game);
 
-    ASSERT_TRUE(runUntil([] { return engine.demoMode; }, 10000));
+    ASSERT_TRUE(runUntil([this] { return engine.demoMode; }, 10000));
     runFor(300); // a late or nested frame would open more
     EXPECT_EQ(user.count("Game Over"), 1);
     EXPECT_EQ(user.count("New High Score!"), 1);
     EXPECT_EQ(user.count("File System Error"), 1);
-    EXPECT_EQ(entriesNamed(Normal, u"Ada"), 1);
+    EXPECT_EQ(entriesNamed(game.highScores.table, Normal, u"Ada"), 1);
     EXPECT_EQ(framesInsideModalLoops, 0);
     EXPECT_TRUE(notOwnedByTheGame.empty()) << notOwnedByTheGame.front().toStdString();
-    EXPECT_TRUE(shell.running);
-    EXPECT_TRUE(window->framesRunning());
+    EXPECT_TRUE(clock.running);
+    EXPECT_TRUE(framesGoOn());
 }
 
 } // namespace

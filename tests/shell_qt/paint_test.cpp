@@ -17,8 +17,8 @@ TEST_F(Painting, APausedGameWithAPieceSelectedPaintsWhenAskedAndThenRests) {
     window->sendMessage({.kind = MessageKind::StylusUp, .x = 19, .y = 25});
     runFor(100);
     ASSERT_EQ(engine.selection.column, 0);
-    pauseGame();
-    window->invalidate();
+    pauseGame(game);
+    window->invalidateArea({0, 0, 240, 294});
     const int before = paints;
     runFor(300);
     EXPECT_GE(paints, before + 1);

@@ -34,7 +34,8 @@ TEST_F(PasswordCopy, ThePasswordInItsBoxCanBeSelectedAndCopied) {
     };
     bool done = false;
     QTimer::singleShot(0, [&] {
-        showMessageBox(u"Your password is: c1D27H\nClick on your name in the high scores at any "
+        showMessageBox(game,
+                       u"Your password is: c1D27H\nClick on your name in the high scores at any "
                        u"time to see the password again.",
                        u"On-Line Password");
         done = true;
@@ -64,7 +65,7 @@ TEST_F(PasswordCopy, AFriendsPasswordCanBePastedIntoAddHighScore) {
     };
     bool done = false;
     QTimer::singleShot(0, [&] {
-        addScoreDialog(dialogs);
+        addScoreDialog(dialogs, game.highScores);
         done = true;
     });
     ASSERT_TRUE(runUntil([&] { return done; }, 5000));

@@ -1,26 +1,13 @@
 // The whole game on a real Qt window with real dialogs, and a stand-in user who answers them.
 #pragma once
 
-#include "device_root_fixture.h"
-#include "game/engine/engine_state.h"
-#include "game/resources/game_resources.h"
-#include "game/scores/high_score_table.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/install_directory.h"
-#include "game/shell/preferences.h"
-#include "game/shell/shell_services.h"
-#include "game/shell/shell_state.h"
-#include "game/shell/sounds.h"
 #include "game/shell/window_procedure.h"
 #include "game/themes/theme_loader.h"
-#include "game/themes/theme_settings.h"
+#include "game_fixture.h"
 #include "platform/dialog_qt.h"
 #include "platform/dialog_widgets.h"
 #include "platform/main_window.h"
 #include "platform/modal_loops.h"
-#include "platform/random.h"
-#include "platform/recording_sound_player.h"
-#include "shell_wiring.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,11 +75,10 @@ class StandInUser {
     QTimer watch_;
 };
 
-class QtShellTest : public DeviceRootTest {
+class QtShellTest : public GameTest<QtDialogHost> {
   protected:
     void SetUp() override {
-        DeviceRootTest::SetUp();
-        wireShell(root(), {dialogs, sounds, services, messageBoxes});
+        GameTest::SetUp();
         window = std::make_unique<MainWindow>(
             QStringLiteral("Zorvagon"), [this](Window& target, const WindowMessage& message) {
                 paints += message.kind == MessageKind::Paint ? 1 : 0;
@@ -103,25 +89,25 @@ class QtShellTest : public DeviceRootTest {
                 // The window goes at the end of each test, not the program: no quit is posted,
                 // which would end every later test's loop at once.
                 if (message.kind == MessageKind::Destroy) {
-                    shell.menuBar = nullptr;
-                    freeSounds();
+                    game.menuBar = nullptr;
+                    freeSounds(game);
                     return true;
                 }
-                return mainWindowProc(target, message);
+                return mainWindowProc(game, target, message);
             });
-        shell.mainWindow = window.get();
+        game.window = window.get();
         dialogs.setMainWindow(window.get());
-        loadTheme();
-        loadSounds();
+        loadTheme(game.pieceArt, themeSettings(game));
+        loadSounds(game);
         window->resize(240, 294 + window->menuBar()->sizeHint().height());
         window->show();
-        resumeGame();
+        resumeGame(game);
     }
     void TearDown() override {
-        pauseGame();
+        pauseGame(game);
         window.reset();
-        unwireShell();
-        DeviceRootTest::TearDown();
+        game.window = nullptr;
+        GameTest::TearDown();
     }
 
     // Runs the program's top-level loop until `done` holds or the time is up.
@@ -142,12 +128,13 @@ class QtShellTest : public DeviceRootTest {
         runUntil([] { return false; }, ms);
     }
 
-    static void startStillGame(int level) { layStillGame(level); }
+    void startStillGame(int level) { layStillGame(engine, level); }
+    // Whether the frames go on: one arrives within half a second.
+    bool framesGoOn() {
+        const int before = frames;
+        return runUntil([&] { return frames > before; }, 500);
+    }
 
-    QtDialogHost dialogs;
-    RecordingSoundPlayer sounds;
-    ShellServices services;
-    ShellMessageBoxes messageBoxes;
     std::unique_ptr<MainWindow> window;
     int frames = 0;
     int framesInsideModalLoops = 0;

@@ -32,7 +32,7 @@ TEST_F(LoadThemeDialog, DoneWithNothingChosenKeepsThePlayersThemeAndTheGameGoesO
     writeSquaresTheme(root());
     const std::u16string theme = u"\\my documents\\zorv themes\\Mine.zpk";
     setFieldText(preferences.themePath, theme);
-    loadTheme();
+    loadTheme(game.pieceArt, themeSettings(game));
     ASSERT_EQ(std::u16string(preferences.themePath), theme);
     StandInUser user;
     bool lineMadeCurrent = false;
@@ -44,7 +44,7 @@ TEST_F(LoadThemeDialog, DoneWithNothingChosenKeepsThePlayersThemeAndTheGameGoesO
             lineMadeCurrent = list->currentRow() == 0 && list->selectedItems().isEmpty();
         }
     };
-    pauseGame();
+    pauseGame(game);
     QTimer::singleShot(0, [this] { window->sendCommand(kCommandLoadTheme); });
     ASSERT_TRUE(runUntil([&] { return !user.titles.empty() && !insideModalLoop(); }, 5000));
 
@@ -52,8 +52,8 @@ TEST_F(LoadThemeDialog, DoneWithNothingChosenKeepsThePlayersThemeAndTheGameGoesO
     EXPECT_TRUE(lineMadeCurrent);
     EXPECT_EQ(std::u16string(preferences.themePath), theme);
     // No activation is needed for the game to go on.
-    EXPECT_TRUE(shell.running);
-    EXPECT_TRUE(window->framesRunning());
+    EXPECT_TRUE(clock.running);
+    EXPECT_TRUE(framesGoOn());
 }
 
 } // namespace

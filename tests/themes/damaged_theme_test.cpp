@@ -32,7 +32,7 @@ TEST_F(DamagedTheme, AThemeCutAtEveryByteGivesTheBuiltInSetUntilItIsWhole) {
             ASSERT_TRUE(holdsBuiltInSet());
         }
         char16_t name[kThemeListUnits];
-        readListedThemeName(name, u"cut.zpk", false);
+        readListedThemeName(name, u"cut.zpk", false, themeSettings);
         ASSERT_TRUE(std::u16string_view(u"Pixels").starts_with(name) || cut < 12);
     }
 }

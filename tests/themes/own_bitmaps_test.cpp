@@ -2,7 +2,6 @@
 #include "game/render/piece_art.h"
 #include "game/resources/game_resources.h"
 #include "game/themes/theme_loader.h"
-#include "game/themes/theme_settings.h"
 #include "platform/fatal_error.h"
 #include "platform/text.h"
 
@@ -24,10 +23,10 @@ class PrintedError : public FatalErrorDisplay {
 static void loadWithoutResources() {
     static PrintedError display;
     setFatalErrorDisplay(&display);
-    themeSettings = {};
     initGameResources();
     Q_CLEANUP_RESOURCE(resources);
-    loadTheme();
+    PieceArt art;
+    loadTheme(art, {});
 }
 
 TEST(OwnBitmaps, AMissingResourceEndsTheGameWithItsIdInsteadOfRetryingForever) {
@@ -38,9 +37,9 @@ TEST(OwnBitmaps, AMissingResourceEndsTheGameWithItsIdInsteadOfRetryingForever) {
 
 TEST(OwnBitmaps, ResourcesThatLoadFillEveryFrameAndSparkleSlot) {
     initGameResources();
-    pieceArt = PieceArt{};
-    EXPECT_TRUE(loadFrameBitmaps());
-    EXPECT_TRUE(loadSparkleBitmaps());
+    PieceArt pieceArt;
+    EXPECT_TRUE(loadFrameBitmaps(pieceArt));
+    EXPECT_TRUE(loadSparkleBitmaps(pieceArt));
     EXPECT_TRUE(pieceArt.hintFrame);
     for (const auto& sparkle : pieceArt.sparkles) {
         ASSERT_TRUE(sparkle);

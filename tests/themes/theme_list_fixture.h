@@ -15,11 +15,6 @@
 
 namespace fs = std::filesystem;
 
-inline int savesCounted = 0;
-inline void countSave() {
-    ++savesCounted;
-}
-
 // The bytes of a theme file whose name field is given raw: its length N, then `nameBytes`.
 inline std::string rawTheme(std::uint32_t n, const std::string& nameBytes) {
     std::string bytes("ZPK\0"
@@ -98,12 +93,6 @@ class ThemeList : public DeviceRootTest {
         DeviceRootTest::SetUp();
         fs::create_directories(root() / "my documents" / "zorv themes");
         setFieldText(themePath, u"\\my documents\\zorv themes\\old.zpk");
-        themeSettings = {themePath, installDirectory, &countSave};
-        savesCounted = 0;
-    }
-    void TearDown() override {
-        themeSettings = {};
-        DeviceRootTest::TearDown();
     }
 
     // A real theme file named `name` below the root, its records the given bytes.
@@ -124,14 +113,22 @@ class ThemeList : public DeviceRootTest {
             dialog.selectListItem(kThemeListBoxId, line);
             dialog.press(id);
         });
-        result = themeListDialog(host);
+        result = themeListDialog(host, themeSettings);
         return host.lines;
     }
 
     std::u16string path() const { return std::u16string(fieldText(themePath)); }
+    void scanThemes() { ::scanThemes(themeList, themeSettings); }
+    bool readListedThemeName(char16_t* destination, std::u16string_view fileName,
+                             bool inThemesFolder) const {
+        return ::readListedThemeName(destination, fileName, inThemesFolder, themeSettings);
+    }
 
     char16_t themePath[kThemePathUnits] = {};
     char16_t installDirectory[kThemePathUnits] = u"\\my documents";
     RecordingHost host;
     int result = 0;
+    int savesCounted = 0;
+    ThemeSettings themeSettings{themePath, installDirectory, [this] { ++savesCounted; }};
+    ThemeEntries themeList;
 };

@@ -6,7 +6,6 @@
 #include "game/resources/game_resources.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/preferences.h"
-#include "game/shell/shell_state.h"
 #include "game/themes/theme_loader.h"
 #include "game/themes/theme_settings.h"
 #include "platform/text.h"
@@ -29,33 +28,34 @@ inline QRgb themeColour(int kind) {
     return qRgb(10 + 30 * kind, 200 - 20 * kind, 40);
 }
 
-inline bool holdsBuiltInSet() {
-    for (int kind = 0; kind < 7; ++kind) {
-        if (!pieceArt.pieces[kind] ||
-            pieceArt.pieces[kind]->image() != ownBitmap(kBuiltInIds[kind]))
-            return false;
-    }
-    return true;
-}
-
-inline bool holdsThemeColours() {
-    for (int kind = 0; kind < 7; ++kind) {
-        if (!pieceArt.pieces[kind] ||
-            pieceArt.pieces[kind]->image().pixel(5, 5) != themeColour(kind))
-            return false;
-    }
-    return true;
-}
-
 class ThemeLoading : public DeviceRootTest {
   protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
         fs::create_directories(root() / "my documents" / "zorv themes");
-        readInstallDirectory();
-        preferences = Preferences{};
-        themeSettings = {preferences.themePath, shell.installDirectory, &savePreferences};
-        pieceArt = PieceArt{};
+        readInstallDirectory(installDirectory);
+    }
+
+    void loadTheme() { ::loadTheme(pieceArt, themeSettings); }
+    void savePreferences() {
+        ::savePreferences(preferences, installPath(installDirectory, u"zorv.prf"));
+    }
+
+    bool holdsBuiltInSet() const {
+        for (int kind = 0; kind < 7; ++kind) {
+            if (!pieceArt.pieces[kind] ||
+                pieceArt.pieces[kind]->image() != ownBitmap(kBuiltInIds[kind]))
+                return false;
+        }
+        return true;
+    }
+    bool holdsThemeColours() const {
+        for (int kind = 0; kind < 7; ++kind) {
+            if (!pieceArt.pieces[kind] ||
+                pieceArt.pieces[kind]->image().pixel(5, 5) != themeColour(kind))
+                return false;
+        }
+        return true;
     }
 
     // A theme of seven plain 28 by 28 squares, piece kind k in themeColour(k); `replace` swaps
@@ -102,4 +102,10 @@ class ThemeLoading : public DeviceRootTest {
         EXPECT_EQ(readFile("my documents/zorv.prf").size(), kPreferencesBytes);
         EXPECT_EQ(savedThemePath(), u"");
     }
+
+    char16_t installDirectory[kPathUnits] = {};
+    Preferences preferences;
+    PieceArt pieceArt;
+    ThemeSettings themeSettings{preferences.themePath, installDirectory,
+                                [this] { savePreferences(); }};
 };

@@ -1,5 +1,5 @@
 // A frame's changed areas merged into a few rectangles.
-#include "game/render/merged_areas.h"
+#include "platform/surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,60 @@
+// The program's records for its whole run, in one object the program owns and passes on.
+#pragma once
+
+#include "game/engine/engine_state.h"
+#include "game/render/piece_art.h"
+#include "game/render/renderer.h"
+#include "game/scores/high_score_table.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/install_directory.h"
+#include "game/shell/keyboard_play.h"
+#include "game/shell/preferences.h"
+#include "game/shell/shell_services.h"
+#include "game/shell/sounds.h"
+#include "game/themes/theme_settings.h"
+
+#include <string>
+#include <string_view>
+
+class DialogHost;
+class MenuBar;
+class SoundPlayer;
+class Window;
+
+struct Game {
+    // Wires the engine to the game's services and the clock to the end of modal loops.
+    Game();
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    char16_t installDirectory[kPathUnits] = {}; // without a trailing backslash
+    Preferences preferences;
+    EngineState engine;
+    ClockState clock;
+    HighScores highScores;
+    PieceArt pieceArt;
+    KeyboardCursor keyboardCursor;
+    SoundTable sounds;
+    Renderer renderer;
+
+    // What the program lends the game; null where it has none (tests, a window without menus).
+    Window* window = nullptr;
+    MenuBar* menuBar = nullptr; // owned by the window
+    DialogHost* dialogs = nullptr;
+    SoundPlayer* soundPlayer = nullptr;
+
+    ShellServices services{*this};
+
+  private:
+    int topLevelListener_ = 0;
+};
+
+// "<install directory>\<name>", the form in which every file of the game is named.
+std::u16string installPath(const Game& game, std::u16string_view name);
+// Writes the options to the preferences file; a failure is silent.
+void savePreferences(const Game& game);
+// What theme loading and the theme list take from the game.
+ThemeSettings themeSettings(Game& game);
+// What the renderer draws with besides the engine and the bitmaps: the options and the cursor.
+RenderOptions renderOptions(const Game& game);
