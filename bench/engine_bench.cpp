@@ -2,8 +2,8 @@
 #include "game/engine/animation.h"
 #include "game/engine/board.h"
 #include "game/engine/engine_services.h"
-#include "game/engine/frame.h"
 #include "game/engine/moves.h"
+#include "game/engine/tick.h"
 #include "platform/random.h"
 
 #include <benchmark/benchmark.h>
@@ -71,7 +71,7 @@ void BM_DemoGame(benchmark::State& run) {
         state.services = &services;
         newBoard(state);
         for (int tick = 0; tick < 1000000 && !services.ended; ++tick) {
-            runFrame(state, 16);
+            runTick(state, 16);
         }
         benchmark::DoNotOptimize(state.score);
     }

@@ -30,8 +30,8 @@ const PieceArt& benchArt() {
         for (int kind = 0; kind < kPieceKinds; ++kind) {
             made.pieces[std::size_t(kind)] = pieceBitmap(kind);
         }
-        made.hintFrame = pieceBitmap(0);
-        made.selectionFrame = pieceBitmap(1);
+        made.hintMarker = pieceBitmap(0);
+        made.selectionMarker = pieceBitmap(1);
         return made;
     }();
     return art;

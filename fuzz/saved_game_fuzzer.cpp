@@ -2,7 +2,7 @@
 // writer would have written it, and the game taken then plays on without a fault. Each input is
 // read as it comes and again with its checksum made right, so the fields behind it are reached.
 #include "fuzz_root.h"
-#include "game/engine/frame.h"
+#include "game/engine/tick.h"
 #include "game/engine/saved_game.h"
 #include "game/engine/swaps.h"
 #include "game/shell/install_directory.h"
@@ -33,7 +33,7 @@ void readAndPlay(const std::vector<std::uint8_t>& bytes) {
             stylusDown(state, x, 10 + 29 * (frame % 7) + 5, 1, 1);
             stylusDown(state, x, 10 + 29 * (frame % 7 + 1) + 5, 1, 1);
         }
-        runFrame(state, frame == 60 ? 5000 : 17);
+        runTick(state, frame == 60 ? 5000 : 17);
     }
 }
 

@@ -1,6 +1,6 @@
 // Writes the fuzzers' seed corpora with the project's own writers: fuzz_seeds <corpus folder>.
 #include "game/engine/board.h"
-#include "game/engine/frame.h"
+#include "game/engine/tick.h"
 #include "game/engine/saved_game.h"
 #include "game/engine/swaps.h"
 #include "game/scores/high_score_file.h"
@@ -110,7 +110,7 @@ void savedGameSeeds(const fs::path& folder) {
             stylusDown(state, 4 + 29 * column + 5, 10 + 29 * row + 5, 1, 1);
             stylusDown(state, 4 + 29 * (column + 1) + 5, 10 + 29 * row + 5, 1, 1);
         }
-        runFrame(state, 17);
+        runTick(state, 17);
     }
     writeSeed(folder, "effects.sav", encodeSavedGame(state, 54321));
 }

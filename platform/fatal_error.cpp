@@ -34,10 +34,6 @@ void setFatalErrorDisplay(FatalErrorDisplay* display) {
     installedDisplay = display;
 }
 
-bool fatalErrorShowing() {
-    return ending;
-}
-
 void fatalError(std::u16string_view text) {
     if (!ending) {
         ending = true;

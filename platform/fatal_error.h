@@ -13,9 +13,6 @@ class FatalErrorDisplay {
 // Replaces the message box (nullptr brings it back); tests record the text instead.
 void setFatalErrorDisplay(FatalErrorDisplay* display);
 
-// Whether a fatal error's box shows now: the program is ending, and draws nothing more.
-bool fatalErrorShowing();
-
 // Shows the text, then ends the process with exit code 0, running the exit handlers. A second
 // fatal error while the first box shows (from a paint behind it) ends the program at once.
 [[noreturn]] void fatalError(std::u16string_view text);

@@ -266,13 +266,13 @@ int MainWindow::openingScale(PixelSize available, PixelSize extra) {
 
 void MainWindow::showAtOpeningSize() {
     int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    // The frame the desktop adds is unknown before the window shows; allow for a title bar.
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    // The border the desktop adds is unknown before the window shows; allow for a title bar.
+    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect room = where ? where->availableGeometry() : QRect(0, 0, 640, 480);
-    const int k =
-        openingScale({room.width(), room.height()}, {2 * frame, menuHeight + titleBar + 2 * frame});
+    const int k = openingScale({room.width(), room.height()},
+                               {2 * border, menuHeight + titleBar + 2 * border});
     // Labels too long for the narrowest window widen it; the board stays centred in it.
     const int width = std::max(k * designWidth, fitMenuBar(k * designWidth));
     menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;

@@ -108,14 +108,14 @@ void addMarkers(FrameLook& look, EngineState& state, const PieceArt& art,
     const Move& hint = state.hintMove;
     const CellPosition& selected = state.selection;
     if (selected.column != -1 && !state.stylusHeld) {
-        if (art.selectionFrame) {
+        if (art.selectionMarker) {
             addMarker(look, MarkerLook::Selection, selected.column, selected.row);
         }
         if (onBoard(selected.column, selected.row)) {
             setDirty(state, selected.column, selected.row);
         }
     } else if (state.idleMs > kHintAfterMs && state.level != Expert && options.hintsOn &&
-               art.hintFrame) {
+               art.hintMarker) {
         addMarker(look, MarkerLook::Hint, hint.column1, hint.row1);
         addMarker(look, MarkerLook::Hint, hint.column2, hint.row2);
     }
@@ -271,7 +271,7 @@ void Renderer::drawTile(Surface& target, const Scale& scale, int column, int row
             addCursorLayers(layers, scale, marker.column, marker.row);
         } else {
             const Bitmap& bitmap =
-                *(marker.kind == MarkerLook::Selection ? art.selectionFrame : art.hintFrame);
+                *(marker.kind == MarkerLook::Selection ? art.selectionMarker : art.hintMarker);
             layers.push_back({&bitmap, cellSquare(scale, marker.column, marker.row), true});
         }
     }

@@ -1,4 +1,4 @@
-// The bitmaps the board is drawn with: seven pieces, the two frames and three sparkle stages.
+// The bitmaps the board is drawn with: seven pieces, the two markers and three sparkle stages.
 #pragma once
 
 #include "platform/bitmap.h"
@@ -9,7 +9,7 @@
 // Theme loading is the table's only writer.
 struct PieceArt {
     std::array<std::optional<Bitmap>, 7> pieces; // by piece kind
-    std::optional<Bitmap> selectionFrame;
-    std::optional<Bitmap> hintFrame;
+    std::optional<Bitmap> selectionMarker;
+    std::optional<Bitmap> hintMarker;
     std::array<std::optional<Bitmap>, 3> sparkles; // large cross, diagonal cross, small cross
 };

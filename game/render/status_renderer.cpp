@@ -1,6 +1,6 @@
 // The status line and the time bar below the board: their looks, their drawing, and when the bar
 // next changes by itself.
-#include "game/engine/rest.h"
+#include "game/engine/tick.h"
 #include "game/render/renderer.h"
 #include "platform/text.h"
 #include "platform/translation.h"

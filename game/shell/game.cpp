@@ -37,3 +37,8 @@ RenderOptions renderOptions(const Game& game) {
     }
     return options;
 }
+
+bool boardInputRefused(const Game& game) {
+    return game.engine.boardMoving || !game.clock.running || game.clock.messageBoxUp ||
+           game.engine.demoMode;
+}

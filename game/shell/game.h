@@ -8,6 +8,7 @@
 #include "game/shell/game_clock.h"
 #include "game/shell/install_directory.h"
 #include "game/shell/keyboard_play.h"
+#include "game/shell/message_boxes.h"
 #include "game/shell/preferences.h"
 #include "game/shell/shell_services.h"
 #include "game/shell/sounds.h"
@@ -58,3 +59,5 @@ void savePreferences(const Game& game);
 ThemeSettings themeSettings(Game& game);
 // What the renderer draws with besides the engine and the bitmaps: the options and the cursor.
 RenderOptions renderOptions(const Game& game);
+// The board takes no stylus or key in the demo, while it moves, while paused or under a box.
+bool boardInputRefused(const Game& game);

@@ -2,10 +2,8 @@
 #include "game/shell/game_clock.h"
 
 #include "game/engine/board.h"
-#include "game/engine/frame.h"
-#include "game/engine/rest.h"
+#include "game/engine/tick.h"
 #include "game/shell/game.h"
-#include "platform/dialog_host.h"
 #include "platform/fatal_error.h"
 #include "platform/modal_loops.h"
 #include "platform/tick_count.h"
@@ -107,7 +105,7 @@ void frameTick(Game& game) {
     clock.resting = false;
     clock.previousTick = clock.lastTick;
     clock.lastTick = tickCount();
-    runFrame(game.engine, clock.lastTick - clock.previousTick);
+    runTick(game.engine, clock.lastTick - clock.previousTick);
     // The engine may have paused the game for its boxes, and resumed it.
     if (game.window && clock.running) {
         // Painted before the frame returns to the event loop, which would otherwise wake the
@@ -140,29 +138,4 @@ void wakeClock(Game& game, bool burst) {
         clock.resting = false;
         game.window->scheduleFrame(NextFrame::after(0));
     }
-}
-
-int showMessageBox(Game& game, std::u16string_view text, std::u16string_view caption,
-                   MessageButtons buttons) {
-    pauseGame(game);
-    game.clock.messageBoxUp = true;
-    redrawAll(game);
-    int pressed = kDialogOk;
-    if (game.dialogs) {
-        pressed = game.dialogs->messageBox(
-            {std::u16string(text), std::u16string(caption), buttons, false});
-    }
-    resumeGame(game);
-    game.clock.messageBoxUp = false;
-    return pressed;
-}
-
-void showFatalError(Game& game, std::u16string_view text) {
-    pauseGame(game);
-    showMessageBox(game, text, translate("Errors", "Error"));
-}
-
-bool boardInputRefused(const Game& game) {
-    return game.engine.boardMoving || !game.clock.running || game.clock.messageBoxUp ||
-           game.engine.demoMode;
 }

@@ -1,11 +1,9 @@
 // The game's clock: pause and resume, each frame's measured time, and when the next frame comes.
 #pragma once
 
-#include "platform/dialog_box.h"
 #include "platform/window.h"
 
 #include <cstdint>
-#include <string_view>
 
 struct Game;
 
@@ -52,11 +50,3 @@ void redrawAll(Game& game);
 // The last modal loop has ended: a resume asked for inside it is carried out, and frames that
 // ran when it began ask for the display's pace again.
 void backAtTopLevel(Game& game);
-
-// Shows a message box with the game paused; every cell is drawn while it shows.
-int showMessageBox(Game& game, std::u16string_view text, std::u16string_view caption,
-                   MessageButtons buttons = MessageButtons::Ok);
-// The box of a fatal error, with the game paused behind it; the caller then ends the program.
-void showFatalError(Game& game, std::u16string_view text);
-// The board takes no stylus or key in the demo, while it moves, while paused or under a box.
-bool boardInputRefused(const Game& game);

@@ -1,19 +1,19 @@
-// The frames and sparkles, which every theme shares.
+// The selection and hint markers and the sparkles, which every theme shares.
 #include "game/themes/own_bitmaps.h"
 #include "game/themes/theme_loader.h"
 
 namespace {
 
-constexpr int kSelectionFrameId = 107;
-constexpr int kHintFrameId = 122;
+constexpr int kSelectionMarkerId = 107;
+constexpr int kHintMarkerId = 122;
 constexpr int kSparkleIds[3] = {114, 113, 112}; // large cross, diagonal cross, small cross
 
 } // namespace
 
-bool loadFrameBitmaps(PieceArt& art) {
-    art.selectionFrame = loadOwnBitmap(kSelectionFrameId);
-    art.hintFrame = loadOwnBitmap(kHintFrameId);
-    return art.selectionFrame.has_value();
+bool loadMarkerBitmaps(PieceArt& art) {
+    art.selectionMarker = loadOwnBitmap(kSelectionMarkerId);
+    art.hintMarker = loadOwnBitmap(kHintMarkerId);
+    return art.selectionMarker.has_value();
 }
 
 bool loadSparkleBitmaps(PieceArt& art) {
@@ -30,13 +30,13 @@ bool loadSparkleBitmaps(PieceArt& art) {
 }
 
 void loadFixedBitmapsOrEnd(PieceArt& art) {
-    // The hint frame is tried as well: the renderer draws from every slot of the table.
-    bool framesLoaded = false;
-    for (int tries = 0; tries < kOwnBitmapTries && !framesLoaded; ++tries) {
-        framesLoaded = loadFrameBitmaps(art) && art.hintFrame;
+    // The hint marker is tried as well: the renderer draws from every slot of the table.
+    bool markersLoaded = false;
+    for (int tries = 0; tries < kOwnBitmapTries && !markersLoaded; ++tries) {
+        markersLoaded = loadMarkerBitmaps(art) && art.hintMarker;
     }
-    if (!framesLoaded) {
-        ownBitmapMissing(art.selectionFrame ? kHintFrameId : kSelectionFrameId);
+    if (!markersLoaded) {
+        ownBitmapMissing(art.selectionMarker ? kHintMarkerId : kSelectionMarkerId);
     }
     bool sparklesLoaded = false;
     for (int tries = 0; tries < kOwnBitmapTries && !sparklesLoaded; ++tries) {

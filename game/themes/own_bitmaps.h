@@ -14,5 +14,5 @@ std::optional<Bitmap> loadOwnBitmap(int resourceId);
 // How often loadTheme tries the program's own bitmaps before giving up.
 constexpr int kOwnBitmapTries = 3;
 
-// Loads the frames and sparkles, each tried kOwnBitmapTries times before the program ends.
+// Loads the markers and sparkles, each tried kOwnBitmapTries times before the program ends.
 void loadFixedBitmapsOrEnd(PieceArt& art);

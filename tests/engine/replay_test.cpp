@@ -1,8 +1,8 @@
 // Replays: the same seed, stylus points and tick lengths always give the same game.
 #include "engine_fixture.h"
 #include "game/engine/board.h"
-#include "game/engine/frame.h"
 #include "game/engine/swaps.h"
+#include "game/engine/tick.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ std::vector<Snapshot> playScript(std::uint32_t seed) {
             stylusDown(state, 4 + 29 * column + 3, 10 + 29 * row + 3, 1, 1);
             stylusDown(state, 4 + 29 * (column + !down) + 3, 10 + 29 * (row + down) + 3, 1, 1);
         }
-        runFrame(state, 9 + static_cast<std::uint32_t>(tick % 17));
+        runTick(state, 9 + static_cast<std::uint32_t>(tick % 17));
         shots.push_back(snapshot(state));
     }
     return shots;

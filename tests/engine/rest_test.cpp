@@ -1,5 +1,5 @@
 // When a board counts as resting, and what the rules have due on it.
-#include "game/engine/rest.h"
+#include "game/engine/tick.h"
 
 #include <gtest/gtest.h>
 

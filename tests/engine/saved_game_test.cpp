@@ -1,7 +1,7 @@
 // A saved game comes back exactly and goes on as it would have; a damaged file changes nothing.
 #include "engine_fixture.h"
 #include "game/engine/board.h"
-#include "game/engine/frame.h"
+#include "game/engine/tick.h"
 #include "game/engine/saved_game.h"
 #include "game/engine/swaps.h"
 
@@ -30,7 +30,7 @@ struct Game {
             const int column = (frame / 40) % 7 + frame % 40;
             stylusDown(state, 7 + 29 * column, 13 + 29 * ((frame / 280) % 8), 1, 1);
         }
-        runFrame(state, 9 + static_cast<std::uint32_t>(frame++ % 17));
+        runTick(state, 9 + static_cast<std::uint32_t>(frame++ % 17));
     }
     bool playUntil(const std::function<bool(const EngineState&)>& moment) {
         for (int i = 0; i < 20000 && !state.demoMode; ++i) {

@@ -1,7 +1,7 @@
 // What a frame draws again: only what changed, and always what a fresh drawing would show.
 #include "engine/engine_fixture.h"
 #include "game/engine/board.h"
-#include "game/engine/frame.h"
+#include "game/engine/tick.h"
 #include "game/render/renderer.h"
 #include "render_fixture.h"
 
@@ -49,7 +49,7 @@ TEST(FrameChanges, EveryFrameOfADemoShowsWhatAFreshDrawingOfItsStateShows) {
         newBoard(state);
         Renderer renderer;
         for (int tick = 0; tick < 400; ++tick) {
-            runFrame(state, 16 + tick % 5);
+            runTick(state, 16 + tick % 5);
             // Now and then a selection, a hint or a piece coming in above the board.
             if (tick % 97 == 50 && !state.boardMoving) {
                 state.selection = {tick % 8, 2};

@@ -1,5 +1,5 @@
 // When a resting board's drawing next changes: the time bar's next pixel, the hint frame.
-#include "game/engine/rest.h"
+#include "game/engine/tick.h"
 #include "game/render/renderer.h"
 
 #include <gtest/gtest.h>

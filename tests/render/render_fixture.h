@@ -25,8 +25,8 @@ inline const PieceArt& squaresArt() {
         for (int kind = 0; kind < kPieceKinds; ++kind) {
             made.pieces[std::size_t(kind)] = framedSquare(28, 4, qRgb(30 * kind, 200, 90));
         }
-        made.selectionFrame = framedSquare(30, 0, qRgb(0, 0, 0));
-        made.hintFrame = framedSquare(30, 0, qRgb(0, 0, 255));
+        made.selectionMarker = framedSquare(30, 0, qRgb(0, 0, 0));
+        made.hintMarker = framedSquare(30, 0, qRgb(0, 0, 255));
         for (int stage = 0; stage < 3; ++stage) {
             made.sparkles[std::size_t(stage)] = framedSquare(28, 6 + 3 * stage, qRgb(255, 255, 0));
         }

@@ -150,7 +150,7 @@ TEST_F(Drawing, PopupsAndSparklesShowOnlyWithTransparency) {
 TEST_F(Drawing, TheHintShowsAfterTenIdleSecondsButNeverOnExpert) {
     QImage frame(30, 30, QImage::Format_RGB32);
     frame.fill(Qt::blue);
-    art.hintFrame = Bitmap::fromImage(frame);
+    art.hintMarker = Bitmap::fromImage(frame);
     state.hintMove = {2, 2, 3, 2};
     state.idleMs = 10001;
     const Colour blue = rgbColour(0, 0, 255);

@@ -1,5 +1,5 @@
 // The frame clock: measured, wrap-safe time; pauses that hand the engine nothing; the stylus guard.
-#include "game/engine/rest.h"
+#include "game/engine/tick.h"
 #include "game/render/renderer.h"
 #include "shell_fixture.h"
 

@@ -1,6 +1,6 @@
 // A resting board's frame clock sleeps until something is due, with the outcome of 16 ms frames.
 #include "game/engine/board.h"
-#include "game/engine/rest.h"
+#include "game/engine/tick.h"
 #include "shell_fixture.h"
 
 #include <climits>

@@ -38,12 +38,12 @@ TEST(OwnBitmaps, AMissingResourceEndsTheGameWithItsIdInsteadOfRetryingForever) {
 TEST(OwnBitmaps, ResourcesThatLoadFillEveryFrameAndSparkleSlot) {
     initGameResources();
     PieceArt pieceArt;
-    EXPECT_TRUE(loadFrameBitmaps(pieceArt));
+    EXPECT_TRUE(loadMarkerBitmaps(pieceArt));
     EXPECT_TRUE(loadSparkleBitmaps(pieceArt));
-    EXPECT_TRUE(pieceArt.hintFrame);
+    EXPECT_TRUE(pieceArt.hintMarker);
     for (const auto& sparkle : pieceArt.sparkles) {
         ASSERT_TRUE(sparkle);
         EXPECT_EQ(sparkle->width(), 28);
     }
-    EXPECT_EQ(pieceArt.selectionFrame->width(), 30);
+    EXPECT_EQ(pieceArt.selectionMarker->width(), 30);
 }

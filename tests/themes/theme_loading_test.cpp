@@ -5,8 +5,8 @@ TEST_F(ThemeLoading, AnEmptyThemePathGivesTheBuiltInSetAndWritesThePreferences) 
     ASSERT_FALSE(fs::exists(root() / "my documents" / "zorv.prf"));
     loadTheme();
     expectBuiltInSetSaved();
-    EXPECT_EQ(pieceArt.selectionFrame->image(), ownBitmap(107));
-    EXPECT_EQ(pieceArt.hintFrame->image(), ownBitmap(122));
+    EXPECT_EQ(pieceArt.selectionMarker->image(), ownBitmap(107));
+    EXPECT_EQ(pieceArt.hintMarker->image(), ownBitmap(122));
     EXPECT_EQ(pieceArt.sparkles[0]->image(), ownBitmap(114));
     EXPECT_EQ(pieceArt.sparkles[1]->image(), ownBitmap(113));
     EXPECT_EQ(pieceArt.sparkles[2]->image(), ownBitmap(112));

@@ -1,13 +1,15 @@
-// What a resting board waits for: when the rules next change something without any input.
-#include "game/engine/rest.h"
+// One tick of the rules in the main loop's fixed order, and when a resting board next needs one.
+#include "game/engine/tick.h"
 
+#include "game/engine/animation.h"
 #include "game/engine/moves.h"
+#include "game/engine/scoring.h"
 
 #include <algorithm>
 
 namespace {
 
-bool markedByFrames(const EngineState& state, int column, int row) {
+bool markedByMarkers(const EngineState& state, int column, int row) {
     const Move& hint = state.hintMove;
     return (column == hint.column1 && row == hint.row1) ||
            (column == hint.column2 && row == hint.row2) ||
@@ -15,6 +17,15 @@ bool markedByFrames(const EngineState& state, int column, int row) {
 }
 
 } // namespace
+
+void runTick(EngineState& state, std::uint32_t elapsedMs) {
+    runDownTime(state, elapsedMs);
+    tickBoard(state, elapsedMs);
+    if (!state.boardMoving && !state.boardWasMoving) {
+        searchMoves(state);
+    }
+    tickEffects(state, elapsedMs);
+}
 
 bool boardAtRest(const EngineState& state) {
     if (state.boardMoving || state.boardWasMoving || !state.popups.empty() ||
@@ -25,7 +36,7 @@ bool boardAtRest(const EngineState& state) {
         for (int row = 0; row < kRows; ++row) {
             const Cell& cell = state.cell(column, row);
             if (cell.state != Idle ||
-                ((cell.flags & (Dirty | DirtyTail)) && !markedByFrames(state, column, row))) {
+                ((cell.flags & (Dirty | DirtyTail)) && !markedByMarkers(state, column, row))) {
                 return false;
             }
         }
