@@ -34,11 +34,11 @@ std::optional<Bitmap> decodeResource(const QString& path) {
 
 } // namespace
 
-const ScaledImage& Bitmap::scaledTo(int width, int height) const {
+std::shared_ptr<const ScaledImage> Bitmap::scaledTo(int width, int height) const {
     if (!scaled_ || scaled_->width() != width || scaled_->height() != height) {
         scaled_ = std::make_shared<const ScaledImage>(image_, width, height);
     }
-    return *scaled_;
+    return scaled_;
 }
 
 std::optional<Bitmap> Bitmap::fromImage(const QImage& image) {

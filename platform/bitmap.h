@@ -38,7 +38,7 @@ class Bitmap {
     const QImage& image() const { return image_; }
     // The bitmap stretched to a drawing size. The last size asked for is kept, so a board drawn
     // at one scale stretches each bitmap once.
-    const ScaledImage& scaledTo(int width, int height) const;
+    std::shared_ptr<const ScaledImage> scaledTo(int width, int height) const;
 
   private:
     explicit Bitmap(QImage image) : image_(std::move(image)) {}

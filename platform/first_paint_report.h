@@ -7,7 +7,7 @@
 
 // With ZORVAGON_REPORT_FIRST_PAINT set, the first call writes "first paint <ns>" (wall-clock
 // nanoseconds since the epoch), which tools/measure-cpu.sh compares with the program's start.
-// Header-only, so that bench/repaint_floor reports alike without linking the platform layer.
+// The game's window and bench/repaint_floor report alike.
 inline void reportFirstPaint() {
     // Looked up once: the call comes with every paint.
     static bool pending = std::getenv("ZORVAGON_REPORT_FIRST_PAINT") != nullptr;

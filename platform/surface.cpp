@@ -210,7 +210,8 @@ void Surface::compose(const PixelRect& rect, Colour ground, std::span<const Laye
     // The bitmaps stretched to their places, found once; a place larger than any window is not
     // kept stretched, and is left out.
     struct Placed {
-        const ScaledImage* image;
+        // Shared, so that a bitmap placed at two sizes keeps both stretched copies alive.
+        std::shared_ptr<const ScaledImage> image;
         const Layer* layer;
     };
     std::vector<Placed> placed;
@@ -218,7 +219,7 @@ void Surface::compose(const PixelRect& rect, Colour ground, std::span<const Laye
     for (const Layer& layer : layers) {
         if (stretchedWhole(layer.place) && !intersection(layer.place, area).empty()) {
             placed.push_back(
-                {layer.bitmap ? &layer.bitmap->scaledTo(layer.place.width(), layer.place.height())
+                {layer.bitmap ? layer.bitmap->scaledTo(layer.place.width(), layer.place.height())
                               : nullptr,
                  &layer});
         }
@@ -440,7 +441,7 @@ void Surface::stretchCopy(const Bitmap& source, const PixelRect& dest, bool whit
         copyImage(source.image(), dest, whiteTransparent);
         return;
     }
-    copyScaled(source.scaledTo(dest.width(), dest.height()), dest, whiteTransparent);
+    copyScaled(*source.scaledTo(dest.width(), dest.height()), dest, whiteTransparent);
 }
 
 void Surface::drawText(const PixelRect& rect, std::u16string_view text, unsigned align,

@@ -2,6 +2,7 @@
 // and the program's services wired to the test's stand-ins.
 #pragma once
 
+#include "board_fixture.h"
 #include "device_root_fixture.h"
 #include "game/resources/game_resources.h"
 #include "game/shell/game.h"
@@ -38,15 +39,10 @@ template <typename Dialogs> class GameTest : public DeviceRootTest {
     ShellMessageBoxes messageBoxes{game};
 };
 
-// A game in progress on a board that lies still and has no move: no two like neighbours.
+// A game in progress on a board that lies still and has no move.
 inline void layStillGame(EngineState& engine, int level) {
     engine.demoMode = false;
     engine.level = level;
     engine.timeLeftMs = 100000;
-    for (int column = 0; column < kColumns; ++column) {
-        for (int row = 0; row < kRows; ++row) {
-            engine.cell(column, row) = Cell{};
-            engine.cell(column, row).kind = std::uint8_t((column + 2 * row) % 5);
-        }
-    }
+    layStillBoard(engine);
 }

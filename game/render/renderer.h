@@ -179,7 +179,7 @@ PixelRect changedPart(const Scale& scale, int column, int row, const TileLook& w
 // The part of the strip above a column, with the pieces coming in over it.
 void drawStripTile(Surface& target, const Scale& scale, const PixelRect& part, const TileLook& tile,
                    const PieceArt& art, bool transparencyOn);
-// The time bar and the status line (status_renderer.cpp).
+// The time bar and the status line below the board.
 TimeBarLook timeBarLook(const EngineState& state, const Scale& scale);
 void drawTimeBar(Surface& target, const TimeBarLook& look);
 StatusLook statusLook(const EngineState& state, const Scale& scale, const RenderOptions& options);

@@ -24,20 +24,6 @@ ThemeSettings themeSettings(Game& game) {
     return {game.preferences.themePath, game.installDirectory, [&game] { savePreferences(game); }};
 }
 
-RenderOptions renderOptions(const Game& game) {
-    const Preferences& preferences = game.preferences;
-    RenderOptions options;
-    options.backgroundColor = preferences.backgroundColor();
-    options.hintsOn = preferences.hintsOn != 0;
-    options.showTurnScore = preferences.showTurnScore != 0;
-    options.transparencyOn = preferences.transparencyOn != 0;
-    if (game.keyboardCursor.shown) {
-        options.cursorColumn = game.keyboardCursor.column;
-        options.cursorRow = game.keyboardCursor.row;
-    }
-    return options;
-}
-
 bool boardInputRefused(const Game& game) {
     return game.engine.boardMoving || !game.clock.running || game.clock.messageBoxUp ||
            game.engine.demoMode;

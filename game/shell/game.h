@@ -22,6 +22,21 @@ class MenuBar;
 class SoundPlayer;
 class Window;
 
+// The clock's state for the whole run.
+struct ClockState {
+    bool running = true;
+    bool messageBoxUp = false;
+    std::uint32_t previousTick = 0;
+    std::uint32_t lastTick = 0;
+    // The clock rests: the last frame asked for the next one only when something is due (or
+    // not at all), and the engine has had no time since lastTick.
+    bool resting = false;
+    // Until this tick, frames keep the display's pace even on a resting board.
+    std::uint32_t awakeUntil = 0;
+    // A resume asked for inside a modal loop, carried out when the last one ends.
+    bool resumeWaiting = false;
+};
+
 struct Game {
     // Wires the engine to the game's services and the clock to the end of modal loops.
     Game();
@@ -57,7 +72,5 @@ std::u16string installPath(const Game& game, std::u16string_view name);
 void savePreferences(const Game& game);
 // What theme loading and the theme list take from the game.
 ThemeSettings themeSettings(Game& game);
-// What the renderer draws with besides the engine and the bitmaps: the options and the cursor.
-RenderOptions renderOptions(const Game& game);
 // The board takes no stylus or key in the demo, while it moves, while paused or under a box.
 bool boardInputRefused(const Game& game);

@@ -14,6 +14,21 @@
 
 namespace {
 
+// What the renderer draws with besides the engine and the bitmaps: the options and the cursor.
+RenderOptions renderOptions(const Game& game) {
+    const Preferences& preferences = game.preferences;
+    RenderOptions options;
+    options.backgroundColor = preferences.backgroundColor();
+    options.hintsOn = preferences.hintsOn != 0;
+    options.showTurnScore = preferences.showTurnScore != 0;
+    options.transparencyOn = preferences.transparencyOn != 0;
+    if (game.keyboardCursor.shown) {
+        options.cursorColumn = game.keyboardCursor.column;
+        options.cursorRow = game.keyboardCursor.row;
+    }
+    return options;
+}
+
 bool awake(const ClockState& clock, std::uint32_t now) {
     return std::int32_t(clock.awakeUntil - now) > 0;
 }

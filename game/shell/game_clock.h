@@ -7,21 +7,6 @@
 
 struct Game;
 
-// The clock's state for the whole run.
-struct ClockState {
-    bool running = true;
-    bool messageBoxUp = false;
-    std::uint32_t previousTick = 0;
-    std::uint32_t lastTick = 0;
-    // The clock rests: the last frame asked for the next one only when something is due (or
-    // not at all), and the engine has had no time since lastTick.
-    bool resting = false;
-    // Until this tick, frames keep the display's pace even on a resting board.
-    std::uint32_t awakeUntil = 0;
-    // A resume asked for inside a modal loop, carried out when the last one ends.
-    bool resumeWaiting = false;
-};
-
 // A drag or a resize comes as a burst of messages: for this long after one, the frames keep the
 // display's pace instead of resting between the messages.
 constexpr std::uint32_t kAwakeAfterBurstMs = 2000;
@@ -33,8 +18,8 @@ NextFrame nextFrame(bool boardAtRest, std::uint32_t msUntilDue, bool awake);
 
 // Stops the clock and the frames.
 void pauseGame(Game& game);
-// Re-bases the clock so paused time never reaches the engine, and redraws every cell. Inside a
-// modal loop it takes effect when the last loop ends, unless a pause comes first.
+// Re-bases the clock so paused time never reaches the engine, and marks every cell to be drawn.
+// Inside a modal loop it takes effect when the last loop ends, unless a pause comes first.
 void resumeGame(Game& game);
 // One frame: measures dt since the last (wrap-safe), runs the engine, draws, and asks for the
 // next frame: at the display's pace, or only when something is due on a resting board.

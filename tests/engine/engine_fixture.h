@@ -1,6 +1,7 @@
 // A recording stand-in for the engine's services and boards drawn from text for each case.
 #pragma once
 
+#include "board_fixture.h"
 #include "game/engine/engine_services.h"
 #include "game/engine/engine_state.h"
 #include "platform/random.h"
@@ -55,16 +56,16 @@ class RecordingServices : public EngineServices {
     }
 };
 
-// A board whose background holds no two like neighbours and no move at all: kind
-// (column + 2 * row) mod 5. Cases draw their pieces over it with kinds 5 and 6, or any digit.
+// A still board (no two like neighbours, no move); cases draw their pieces over it with kinds
+// 5 and 6, or any digit, where the rows do not hold '.'.
 inline void drawBoard(EngineState& state, const std::vector<std::string>& rows) {
+    layStillBoard(state);
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
-            Cell& cell = state.cell(column, row);
-            cell = Cell{};
             const char mark = rows.at(row).at(column);
-            cell.kind =
-                static_cast<std::uint8_t>(mark == '.' ? (column + 2 * row) % 5 : mark - '0');
+            if (mark != '.') {
+                state.cell(column, row).kind = static_cast<std::uint8_t>(mark - '0');
+            }
         }
     }
 }

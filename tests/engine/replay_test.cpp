@@ -1,4 +1,5 @@
 // Replays: the same seed, stylus points and tick lengths always give the same game.
+#include "board_fixture.h"
 #include "engine_fixture.h"
 #include "game/engine/board.h"
 #include "game/engine/swaps.h"
@@ -39,8 +40,10 @@ std::vector<Snapshot> playScript(std::uint32_t seed) {
             const int column = (tick / 40) % 7;
             const int row = (tick / 280) % 7;
             const bool down = (tick / 40) % 2 == 1;
-            stylusDown(state, 4 + 29 * column + 3, 10 + 29 * row + 3, 1, 1);
-            stylusDown(state, 4 + 29 * (column + !down) + 3, 10 + 29 * (row + down) + 3, 1, 1);
+            const CellPoint first = cellCentre(column, row);
+            const CellPoint second = cellCentre(column + !down, row + down);
+            stylusDown(state, first.x, first.y, 1, 1);
+            stylusDown(state, second.x, second.y, 1, 1);
         }
         runTick(state, 9 + static_cast<std::uint32_t>(tick % 17));
         shots.push_back(snapshot(state));

@@ -1,21 +1,20 @@
 // When a board counts as resting, and what the rules have due on it.
+#include "board_fixture.h"
 #include "game/engine/tick.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-EngineState stillBoard() {
-    EngineState state;
-    state.demoMode = false;
-    state.level = Normal;
+EngineState restingGame() {
+    EngineState state = stillBoard(Normal);
     state.timeLeftMs = 30000;
     state.hintMove = {1, 1, 2, 1};
     return state;
 }
 
 TEST(BoardAtRest, OnlyWithNothingMovingLivingOrLeftToRedrawButTheFramesMarks) {
-    EngineState state = stillBoard();
+    EngineState state = restingGame();
     EXPECT_TRUE(boardAtRest(state));
     state.cell(1, 1).flags = Dirty | DirtyTail; // the hint's cells are marked in every frame
     state.cell(2, 1).flags = Dirty;
@@ -24,7 +23,7 @@ TEST(BoardAtRest, OnlyWithNothingMovingLivingOrLeftToRedrawButTheFramesMarks) {
     EXPECT_TRUE(boardAtRest(state));
 
     const auto notResting = [](auto change) {
-        EngineState changed = stillBoard();
+        EngineState changed = restingGame();
         change(changed);
         return !boardAtRest(changed);
     };
@@ -38,7 +37,7 @@ TEST(BoardAtRest, OnlyWithNothingMovingLivingOrLeftToRedrawButTheFramesMarks) {
 }
 
 TEST(RulesDue, TheEndOfTheTimeAndTheTurnScoreGoingOutOfView) {
-    EngineState state = stillBoard();
+    EngineState state = restingGame();
     EXPECT_EQ(msUntilRulesDue(state), 30000u);
     state.turnScoreVisible = true;
     state.idleMs = 1000;

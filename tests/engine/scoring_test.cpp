@@ -1,4 +1,5 @@
 // Points by chain and level, the time bar, and the ageing of pop-ups and sparkles.
+#include "board_fixture.h"
 #include "engine_fixture.h"
 #include "game/engine/animation.h"
 #include "game/engine/scoring.h"
@@ -34,7 +35,7 @@ TEST_F(EngineTest, TwoRunsOfOneSwapScoreAsAChainOfTwo) {
     state.turnScore = 99;
     state.selection = {3, 2};
     state.stylusHeld = true;
-    stylusDrag(state, 4 + 29 * 3 + 5, 10 + 29 * 3 + 5, 1, 1);
+    stylusDrag(state, cellCentre(3, 3).x, cellCentre(3, 3).y, 1, 1);
     settle();
     ASSERT_EQ(state.popups.size(), 2u);
     EXPECT_EQ(state.popups[0].points, 10);

@@ -1,17 +1,7 @@
 // Tapping and dragging: selection, swaps of neighbours, and swaps that make no run.
+#include "board_fixture.h"
 #include "engine_fixture.h"
 #include "game/engine/swaps.h"
-
-namespace {
-
-int centreX(int column) {
-    return 4 + 29 * column + 14;
-}
-int centreY(int row) {
-    return 10 + 29 * row + 14;
-}
-
-} // namespace
 
 class SwapTest : public EngineTest {
   protected:
@@ -22,10 +12,14 @@ class SwapTest : public EngineTest {
     }
     void tap(int column, int row) {
         state.stylusHeld = true;
-        stylusDown(state, centreX(column), centreY(row), 1.0, 1.0);
+        const CellPoint at = cellCentre(column, row);
+        stylusDown(state, at.x, at.y, 1.0, 1.0);
     }
     void lift() { stylusUp(state); }
-    void drag(int column, int row) { stylusDrag(state, centreX(column), centreY(row), 1.0, 1.0); }
+    void drag(int column, int row) {
+        const CellPoint at = cellCentre(column, row);
+        stylusDrag(state, at.x, at.y, 1.0, 1.0);
+    }
 };
 
 TEST_F(SwapTest, TappingTheSelectedCellAgainDeselectsSilently) {

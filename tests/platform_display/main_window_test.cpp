@@ -1,9 +1,9 @@
 // The game window: Qt events arrive at the window procedure as messages.
 #include "platform/main_window.h"
 #include "platform/surface.h"
+#include "qt_events.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -152,20 +152,13 @@ TEST(MainWindow, TheMenuBarSitsAboveTheClientAreaAndReportsItsMenus) {
     EXPECT_EQ(recorder.last(MessageKind::Command)->commandId, 40004);
 }
 
-void runEvents(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 TEST(MainWindow, FramesComeAtTheDisplaysPaceOrAfterTheirDelayAndNeverUnasked) {
     Recorder recorder;
     MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
     // Asked again after each frame, as the game's clock does.
     recorder.afterEachFrame = NextFrame::atDisplayPace();
     window.scheduleFrame(NextFrame::atDisplayPace());
-    runEvents(200);
+    runFor(200);
     int frames = recorder.count(MessageKind::Frame);
     EXPECT_GE(frames, 6);
     EXPECT_LE(frames, 16);
@@ -173,14 +166,14 @@ TEST(MainWindow, FramesComeAtTheDisplaysPaceOrAfterTheirDelayAndNeverUnasked) {
     recorder.afterEachFrame = NextFrame::never();
     window.scheduleFrame(NextFrame::after(150));
     frames = recorder.count(MessageKind::Frame);
-    runEvents(100);
+    runFor(100);
     EXPECT_EQ(recorder.count(MessageKind::Frame), frames);
-    runEvents(150);
+    runFor(150);
     EXPECT_EQ(recorder.count(MessageKind::Frame), frames + 1);
 
     window.scheduleFrame(NextFrame::after(10));
     window.scheduleFrame(NextFrame::never());
-    runEvents(60);
+    runFor(60);
     EXPECT_EQ(recorder.count(MessageKind::Frame), frames + 1);
 }
 
@@ -207,10 +200,10 @@ TEST(MainWindow, AFramesChangesArePaintedAsOneUpdateBeforeTheEventLoopGoesOn) {
                       });
     window.resize(240, 294);
     window.show();
-    runEvents(50);
+    runFor(50);
     log.clear();
     window.scheduleFrame(NextFrame::atDisplayPace());
-    runEvents(100);
+    runFor(100);
     EXPECT_EQ(log, "FPM");
 }
 
@@ -230,7 +223,7 @@ TEST(MainWindow, AnAreaInvalidatedWhilePaintingIsPaintedOnceAndNotAgainAndAgain)
                       });
     window.resize(240, 294);
     window.show();
-    runEvents(200);
+    runFor(200);
     EXPECT_GE(paints, 1);
     EXPECT_LE(paints, 3);
 }
@@ -242,12 +235,12 @@ TEST(MainWindow, PresentingSeveralAreasAtOnceStartsNoThreads) {
     MainWindow window(QStringLiteral("Zorvagon"), recorder.procedure());
     window.resize(720, 882);
     window.show();
-    runEvents(50);
+    runFor(50);
     const int threads = threadCount();
     for (int i = 0; i < 5; ++i) {
         for (int x = 0; x < 4; ++x)
             window.invalidateArea({x * 180, 0, x * 180 + 90, 882});
-        runEvents(20);
+        runFor(20);
     }
     EXPECT_GE(recorder.count(MessageKind::Paint), 5);
     EXPECT_EQ(threadCount(), threads);

@@ -1,4 +1,5 @@
-// When a resting board's drawing next changes: the time bar's next pixel, the hint frame.
+// When a resting board's drawing next changes: the time bar's next pixel, the hint marker.
+#include "board_fixture.h"
 #include "game/engine/tick.h"
 #include "game/render/renderer.h"
 
@@ -7,9 +8,7 @@
 namespace {
 
 EngineState resting(int level, std::uint32_t timeLeftMs, std::uint32_t idleMs) {
-    EngineState state;
-    state.demoMode = false;
-    state.level = level;
+    EngineState state = stillBoard(level);
     state.timeLeftMs = timeLeftMs;
     state.idleMs = idleMs;
     return state;

@@ -1,7 +1,7 @@
 // The renderer tests' bitmaps: pieces, markers and sparkles of plain colours on white grounds.
 #pragma once
 
-#include "../still_board.h"
+#include "board_fixture.h"
 #include "game/render/piece_art.h"
 
 #include <QImage>

@@ -94,8 +94,8 @@ TEST_F(GameClock, AMenuPausesWhileOpenAndResumesOnce) {
 TEST_F(GameClock, TheStylusIsRefusedInTheDemoWhilePausedAndWhileABoxShows) {
     setTestClock(0);
     resumeGame(game);
-    const WindowMessage tap{MessageKind::StylusDown, 0, Activation::Activated, 4 + 29 * 2 + 5,
-                            10 + 29 * 3 + 5};
+    const WindowMessage tap{MessageKind::StylusDown, 0, Activation::Activated, cellCentre(2, 3).x,
+                            cellCentre(2, 3).y};
     engine.demoMode = true;
     window.sendMessage(tap);
     EXPECT_EQ(engine.selection.column, -1);

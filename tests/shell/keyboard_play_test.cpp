@@ -105,7 +105,7 @@ TEST_F(KeyboardPlay, KeysAreRefusedAsTheStylusIsAndRestartTheIdleTime) {
 TEST_F(KeyboardPlay, TheStylusHidesTheCursorUntilTheNextArrow) {
     press(GameKey::Right, 2);
     ASSERT_TRUE(cursorAt(1, 0));
-    window.tap(5 + 29 * 4 + 10, 11 + 29 * 4 + 10);
+    window.tapCell(4, 4);
     EXPECT_FALSE(keyboardCursor.shown);
     EXPECT_TRUE(selected(4, 4));
     // The next arrow shows the cursor on the cell the stylus chose.

@@ -3,7 +3,7 @@
 #include "game/themes/theme_loader.h"
 #include "platform/text.h"
 #include "shell_fixture.h"
-#include "theme_file_writer.h"
+#include "squares_theme.h"
 #include "theme_format/theme_file.h"
 
 #include <QColor>
@@ -18,20 +18,11 @@ class LoadThemeCommand : public ShellTest {
         loadTheme(game.pieceArt, themeSettings(game));
     }
     // A theme of seven plain squares, piece kind k in the colour of `colours[k]`.
-    void writeTheme(const std::filesystem::path& file) {
+    static void writeTheme(const std::filesystem::path& file) {
         const Qt::GlobalColor colours[7] = {Qt::red,     Qt::green,  Qt::blue,   Qt::cyan,
                                             Qt::magenta, Qt::yellow, Qt::darkRed};
-        std::filesystem::path sources[kThemeRecordCount];
-        for (std::size_t kind = 0; kind < kThemeRecordCount; ++kind) {
-            QImage square(28, 28, QImage::Format_RGB32);
-            square.fill(colours[kind]);
-            sources[kind] = root() / ("piece" + std::to_string(kind) + ".bmp");
-            ASSERT_TRUE(square.save(QString::fromStdString(sources[kind].string()), "BMP"));
-        }
-        ASSERT_TRUE(writeThemeFromFiles(
-            file, "Squares",
-            [](std::string_view text) { return std::u16string(text.begin(), text.end()); },
-            sources));
+        ASSERT_TRUE(writeSquaresTheme(file, "Squares",
+                                      [&](int kind) { return QColor(colours[kind]).rgb(); }));
     }
     QRgb pieceColour(int kind) const {
         return game.pieceArt.pieces[std::size_t(kind)]->image().pixel(14, 14) & 0xFFFFFF;

@@ -44,7 +44,7 @@ class RestingClock : public ShellTest {
         const int column = at.column >= 0 ? at.column : second ? hint.column2 : hint.column1;
         const int row = at.column >= 0 ? at.row : second ? hint.row2 : hint.row1;
         const int scale = window.size.width / 240;
-        window.tap((4 + 29 * column + 15) * scale, (10 + 29 * row + 15) * scale);
+        window.tapCell(column, row, scale);
     }
     void frame(std::uint32_t atMs) {
         window.restMs.reset();

@@ -58,6 +58,10 @@ class RecordingWindow final : public Window {
         sendMessage({.kind = MessageKind::StylusDown, .x = x, .y = y, .leftButton = true});
         sendMessage({.kind = MessageKind::StylusUp, .x = x, .y = y});
     }
+    void tapCell(int column, int row, int scale = 1) {
+        const CellPoint at = cellCentre(column, row, scale);
+        tap(at.x, at.y);
+    }
     void command(int id) { sendMessage({.kind = MessageKind::Command, .commandId = id}); }
 
     PixelSize size{240, 294};

@@ -5,14 +5,6 @@
 
 namespace {
 
-// The centre of a cell in client pixels at scale 1.
-int cellX(int column) {
-    return 19 + kCellPitch * column;
-}
-int cellY(int row) {
-    return 25 + kCellPitch * row;
-}
-
 std::vector<int> checkedIn(RecordingWindow& window, int button) {
     return window.menuBar->popup(button)->checkedItems();
 }
@@ -91,7 +83,7 @@ TEST_F(WindowProcedure, TheBoardTakesTheStylusOnlyInAGameAtRestAndRunning) {
     auto refused = [&] {
         engine.selection = {1, 1};
         sounds.played.clear();
-        window.tap(cellX(2), cellY(3));
+        window.tapCell(2, 3);
         const bool untouched = engine.selection.column == 1 && sounds.played.empty();
         engine.selection = {};
         return untouched;
@@ -112,7 +104,7 @@ TEST_F(WindowProcedure, TheBoardTakesTheStylusOnlyInAGameAtRestAndRunning) {
     EXPECT_TRUE(refused());
     window.size = {240, 294};
 
-    window.tap(cellX(2), cellY(3));
+    window.tapCell(2, 3);
     EXPECT_EQ(engine.selection.column, 2);
     EXPECT_EQ(engine.selection.row, 3);
     EXPECT_FALSE(engine.stylusHeld);
@@ -123,17 +115,18 @@ TEST_F(WindowProcedure, StylusPointsAreScaledDownAndMovesNeedTheButton) {
     startStillGame(Normal);
     window.size = {480, 600};
     window.sendMessage({.kind = MessageKind::StylusDown,
-                        .x = 2 * cellX(4),
-                        .y = 2 * cellY(4),
+                        .x = cellCentre(4, 4, 2).x,
+                        .y = cellCentre(4, 4, 2).y,
                         .leftButton = true});
     EXPECT_EQ(engine.selection.column, 4);
     EXPECT_TRUE(engine.stylusHeld);
-    window.sendMessage({.kind = MessageKind::StylusMove, .x = 2 * cellX(5), .y = 2 * cellY(4)});
+    window.sendMessage(
+        {.kind = MessageKind::StylusMove, .x = cellCentre(5, 4, 2).x, .y = cellCentre(5, 4, 2).y});
     EXPECT_EQ(engine.selection.column, 4); // no button: no drag
     EXPECT_EQ(engine.lastSwap.column1, -1);
     window.sendMessage({.kind = MessageKind::StylusMove,
-                        .x = 2 * cellX(5),
-                        .y = 2 * cellY(4),
+                        .x = cellCentre(5, 4, 2).x,
+                        .y = cellCentre(5, 4, 2).y,
                         .leftButton = true});
     EXPECT_NE(engine.lastSwap.column1, -1);
 }
@@ -196,7 +189,7 @@ TEST_F(WindowProcedure, APaintWhilePausedShowsTheWholeBoard) {
     window.sendMessage({MessageKind::Paint});
     // The middle of cell (3, 3) shows its piece, not the blank of a fresh buffer.
     ASSERT_FALSE(window.shown.isNull());
-    EXPECT_NE(window.shown.pixel(cellX(3), cellY(3)) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_NE(window.shown.pixel(cellCentre(3, 3).x, cellCentre(3, 3).y) & 0xFFFFFF, 0xFFFFFFu);
     window.sendMessage({MessageKind::MenuClosed});
     EXPECT_TRUE(clock.running);
 }

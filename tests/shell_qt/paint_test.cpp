@@ -13,8 +13,10 @@ TEST_F(Painting, APausedGameWithAPieceSelectedPaintsWhenAskedAndThenRests) {
     runFor(400);
     ASSERT_FALSE(engine.boardMoving);
     // A tap on the top-left cell selects it: its frame is drawn over the piece in every paint.
-    window->sendMessage({.kind = MessageKind::StylusDown, .x = 19, .y = 25, .leftButton = true});
-    window->sendMessage({.kind = MessageKind::StylusUp, .x = 19, .y = 25});
+    const CellPoint at = cellCentre(0, 0);
+    window->sendMessage(
+        {.kind = MessageKind::StylusDown, .x = at.x, .y = at.y, .leftButton = true});
+    window->sendMessage({.kind = MessageKind::StylusUp, .x = at.x, .y = at.y});
     runFor(100);
     ASSERT_EQ(engine.selection.column, 0);
     pauseGame(game);

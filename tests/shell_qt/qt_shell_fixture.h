@@ -8,10 +8,9 @@
 #include "platform/dialog_widgets.h"
 #include "platform/main_window.h"
 #include "platform/modal_loops.h"
+#include "qt_events.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -108,24 +107,6 @@ class QtShellTest : public GameTest<QtDialogHost> {
         window.reset();
         game.window = nullptr;
         GameTest::TearDown();
-    }
-
-    // Runs the program's top-level loop until `done` holds or the time is up.
-    static bool runUntil(const std::function<bool()>& done, int timeoutMs) {
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (done()) {
-                loop.quit();
-            }
-        });
-        poll.start(5);
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-        return done();
-    }
-    static void runFor(int ms) {
-        runUntil([] { return false; }, ms);
     }
 
     void startStillGame(int level) { layStillGame(engine, level); }

@@ -3,7 +3,7 @@
 #include "game/themes/theme_list_dialog.h"
 #include "platform/text.h"
 #include "qt_shell_fixture.h"
-#include "theme_file_writer.h"
+#include "squares_theme.h"
 #include "theme_format/theme_file.h"
 
 #include <QImage>
@@ -14,22 +14,15 @@ namespace {
 using LoadThemeDialog = QtShellTest;
 
 // An installed theme of seven plain squares.
-void writeSquaresTheme(const std::filesystem::path& folder) {
-    std::filesystem::path sources[kThemeRecordCount];
-    for (std::size_t kind = 0; kind < kThemeRecordCount; ++kind) {
-        QImage square(28, 28, QImage::Format_RGB32);
-        square.fill(QColor::fromHsv(int(kind) * 50, 255, 200));
-        sources[kind] = folder / ("piece" + std::to_string(kind) + ".bmp");
-        ASSERT_TRUE(square.save(QString::fromStdString(sources[kind].string()), "BMP"));
-    }
+void installSquaresTheme(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder / "my documents" / "zorv themes");
-    ASSERT_TRUE(writeThemeFromFiles(
-        folder / "my documents" / "zorv themes" / "Mine.zpk", "Squares",
-        [](std::string_view text) { return std::u16string(text.begin(), text.end()); }, sources));
+    ASSERT_TRUE(
+        writeSquaresTheme(folder / "my documents" / "zorv themes" / "Mine.zpk", "Squares",
+                          [](int kind) { return QColor::fromHsv(kind * 50, 255, 200).rgb(); }));
 }
 
 TEST_F(LoadThemeDialog, DoneWithNothingChosenKeepsThePlayersThemeAndTheGameGoesOn) {
-    writeSquaresTheme(root());
+    installSquaresTheme(root());
     const std::u16string theme = u"\\my documents\\zorv themes\\Mine.zpk";
     setFieldText(preferences.themePath, theme);
     loadTheme(game.pieceArt, themeSettings(game));

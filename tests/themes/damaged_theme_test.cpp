@@ -9,16 +9,7 @@ using DamagedTheme = ThemeLoading;
 TEST_F(DamagedTheme, AThemeCutAtEveryByteGivesTheBuiltInSetUntilItIsWhole) {
     WithoutSyncs quick;
     // Seven one-pixel bitmaps keep the file short enough to cut at every byte.
-    fs::path sources[kThemeRecordCount];
-    for (int kind = 0; kind < 7; ++kind) {
-        sources[kind] = root() / ("pixel" + std::to_string(kind) + ".bmp");
-        QImage pixel(1, 1, QImage::Format_RGB32);
-        pixel.fill(themeColour(kind));
-        pixel.save(QString::fromStdString(sources[kind].string()), "BMP");
-    }
-    const auto identity = [](std::string_view text) { return utf16FromUtf8(text); };
-    const fs::path whole = root() / "whole.zpk";
-    ASSERT_TRUE(writeThemeFromFiles(whole, "Pixels", identity, sources));
+    ASSERT_TRUE(writeSquaresTheme(root() / "whole.zpk", "Pixels", themeColour, 1));
     const std::string bytes = readFile("whole.zpk");
     for (std::size_t cut = 0; cut <= bytes.size() + 1; ++cut) {
         SCOPED_TRACE(cut);

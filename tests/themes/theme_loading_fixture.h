@@ -9,7 +9,7 @@
 #include "game/themes/theme_loader.h"
 #include "game/themes/theme_settings.h"
 #include "platform/text.h"
-#include "theme_file_writer.h"
+#include "squares_theme.h"
 #include "theme_format/theme_file.h"
 
 #include <QColor>
@@ -58,22 +58,11 @@ class ThemeLoading : public DeviceRootTest {
         return true;
     }
 
-    // A theme of seven plain 28 by 28 squares, piece kind k in themeColour(k); `replace` swaps
+    // A theme of seven plain 28 by 28 squares, piece kind k in themeColour(k); `replaced` swaps
     // the bytes of one record for others.
     fs::path writeTheme(const std::string& name, int replaced = -1, const std::string& bytes = {}) {
-        fs::path sources[kThemeRecordCount];
-        for (int kind = 0; kind < 7; ++kind) {
-            sources[kind] = root() / ("source" + std::to_string(kind) + ".bmp");
-            QImage square(28, 28, QImage::Format_RGB32);
-            square.fill(themeColour(kind));
-            square.save(QString::fromStdString(sources[kind].string()), "BMP");
-            if (kind == replaced) {
-                writeFile(sources[kind].filename(), bytes);
-            }
-        }
         const auto output = root() / "my documents" / name;
-        const auto identity = [](std::string_view text) { return utf16FromUtf8(text); };
-        EXPECT_TRUE(writeThemeFromFiles(output, "Squares", identity, sources));
+        EXPECT_TRUE(writeSquaresTheme(output, "Squares", themeColour, 28, replaced, bytes, root()));
         return output;
     }
 

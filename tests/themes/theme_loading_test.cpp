@@ -21,7 +21,7 @@ TEST_F(ThemeLoading, AThemeIsUnpackedIntoTheThemesFolderAndDrawnFromThere) {
     EXPECT_EQ(savedThemePath(), u"\\my documents\\SQUARES.ZPK");
     for (int k = 1; k <= 7; ++k) {
         const auto unpacked = "my documents/zorv themes/" + std::to_string(k) + ".bmp";
-        EXPECT_EQ(readFile(unpacked), readFile("source" + std::to_string(k - 1) + ".bmp"));
+        EXPECT_EQ(readFile(unpacked), readFile("square" + std::to_string(k - 1) + ".bmp"));
     }
 }
 
@@ -31,7 +31,7 @@ TEST_F(ThemeLoading, LoadingTheSameThemeAgainRewritesTheUnpackedFiles) {
     loadTheme();
     writeFile("my documents/zorv themes/3.bmp", "scribbled over");
     loadTheme();
-    EXPECT_EQ(readFile("my documents/zorv themes/3.bmp"), readFile("source2.bmp"));
+    EXPECT_EQ(readFile("my documents/zorv themes/3.bmp"), readFile("square2.bmp"));
     EXPECT_TRUE(holdsThemeColours());
 }
 
