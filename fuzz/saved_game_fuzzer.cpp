@@ -15,11 +15,12 @@
 namespace {
 
 std::filesystem::path keptFile;
+char16_t installDirectory[kPathUnits] = {};
 
 void readAndPlay(const std::vector<std::uint8_t>& bytes) {
     writeRaw(keptFile, bytes.data(), bytes.size());
     EngineState state;
-    const auto randomState = restoreKeptGame(state, installPath(kKeptGameFile));
+    const auto randomState = restoreKeptGame(state, installPath(installDirectory, kKeptGameFile));
     if (!randomState) {
         return;
     }
@@ -41,7 +42,7 @@ void readAndPlay(const std::vector<std::uint8_t>& bytes) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     keptFile = makeFuzzRoot() / "my documents" / "zorv.sav";
-    readInstallDirectory();
+    readInstallDirectory(installDirectory);
     return 0;
 }
 
