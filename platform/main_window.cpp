@@ -300,8 +300,14 @@ void MainWindow::showAtOpeningSize() {
     updateMinimumSize();
     const double ratio = devicePixelRatioF();
     const auto device = [ratio](int logical) { return int(std::floor(logical * ratio)); };
-    // Whole logical pixels that hold this many device pixels.
-    const auto logical = [ratio](int pixels) { return int(std::ceil(pixels / ratio - 1e-9)); };
+    const auto deviceUp = [ratio](int logical) { return int(std::ceil(logical * ratio)); };
+    // Whole logical pixels that hold this many device pixels. At a fractional factor the
+    // desktop rounds the window's device size, and Qt rounds it back, each way by up to a
+    // pixel: one logical pixel more keeps the whole board.
+    const bool fractional = ratio != std::floor(ratio);
+    const auto logical = [ratio, fractional](int pixels) {
+        return int(std::ceil(pixels / ratio - 1e-9)) + (fractional ? 1 : 0);
+    };
     const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
     // The border the desktop adds is unknown before the window shows; allow for a title bar.
     const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
@@ -312,7 +318,7 @@ void MainWindow::showAtOpeningSize() {
     // Counted in device pixels, so that a fractional scale factor loses no whole board; then
     // the logical pixels that hold it, which round up, must still fit.
     int k = openingScale({device(room.width()), device(room.height())},
-                         {device(extra.width()), device(extra.height())});
+                         {deviceUp(extra.width()), deviceUp(extra.height())});
     while (k > 1 && (logical(k * kClientDesignWidth) + extra.width() > room.width() ||
                      logical(k * kClientDesignHeight) + extra.height() > room.height()))
         --k;
@@ -320,7 +326,7 @@ void MainWindow::showAtOpeningSize() {
     const int clientWidth = logical(k * kClientDesignWidth);
     const int width = std::max(clientWidth, fitMenuBar(clientWidth));
     resize(width,
-           logical(k * kClientDesignHeight) + (menuBar_ ? menuBar_->sizeHint().height() : 0));
+           logical(k * kClientDesignHeight) + (menuBar_ ? menuBar_->heightForWidth(width) : 0));
     show();
 }
 
