@@ -180,10 +180,9 @@ void MainWindow::setMarginColour(Colour colour) {
     if (colour == marginColour_)
         return;
     marginColour_ = colour;
-    // The margins only: the client area shows the game's buffer as it stands.
-    const QRegion margins =
-        QRegion(client_->rect()) - logicalArea({0, 0, clientSize().width, clientSize().height});
-    client_->update(margins);
+    // All of it: at a fractional scale factor a margin's edge shares points with the client
+    // area. The colour changes with the board's ground, which is drawn whole anyway.
+    client_->update();
 }
 
 void MainWindow::paintNow(const std::vector<PixelRect>& areas) {

@@ -1,6 +1,7 @@
 // The whole game in windows of every shape at the screen's scale factor: the board shows at
 // equal whole factors, centred, in margins of the board's ground, and a tap where a cell shows
 // selects that cell.
+#include "game/shell/command_ids.h"
 #include "game/themes/theme_loader.h"
 #include "platform/text.h"
 #include "shell_qt/qt_shell_fixture.h"
@@ -64,11 +65,13 @@ class WindowShape : public QtShellTest {
     double ratio = 1;
 };
 
+QRgb groundOf(const Preferences& preferences) {
+    const Colour ground = preferences.backgroundColor();
+    return qRgb(redOf(ground), greenOf(ground), blueOf(ground));
+}
+
 TEST_F(WindowShape, TheBoardShowsWholeCentredAtEqualFactorsAndTakesTapsWhereItShows) {
-    const QRgb ground =
-        QColor(redOf(preferences.backgroundColor()), greenOf(preferences.backgroundColor()),
-               blueOf(preferences.backgroundColor()))
-            .rgb();
+    const QRgb ground = groundOf(preferences);
     for (const Shape& shape : kShapes) {
         SCOPED_TRACE(shape.name);
         resizeTo(shape);
@@ -99,6 +102,11 @@ TEST_F(WindowShape, TheBoardShowsWholeCentredAtEqualFactorsAndTakesTapsWhereItSh
         EXPECT_EQ(engine.selection.column, 7);
         EXPECT_EQ(engine.selection.row, 7);
     }
+    // Another colour: the margins take the board's new ground at once.
+    const QRect place = shownPlace(clientArea()->grab().toImage(), ground);
+    window->sendCommand(kColorBlue);
+    runFor(60);
+    EXPECT_EQ(shownPlace(clientArea()->grab().toImage(), groundOf(preferences)), place);
 }
 
 } // namespace
