@@ -1,6 +1,7 @@
 // The Qt side of the game window: events in, messages out, and the painted client area.
 #include "platform/main_window.h"
 
+#include "platform/client_placement.h"
 #include "platform/first_paint_report.h"
 #include "platform/qt_menu_bar.h"
 #include "platform/surface.h"
@@ -25,9 +26,6 @@
 
 namespace {
 
-constexpr int designWidth = 240;
-constexpr int designHeight = 294;
-
 // The client area counts in device pixels: on a high-density screen the board is drawn at the
 // screen's own resolution and the scale factors follow from those pixels, so pixel art stays
 // whole-factor crisp. Qt's events and updates count in logical pixels; these convert.
@@ -39,6 +37,11 @@ QRect deviceRect(const QRect& logical, double ratio) {
     return {left, top, right - left, bottom - top};
 }
 
+QRectF logicalRectF(const QRect& device, double ratio) {
+    return {device.x() / ratio, device.y() / ratio, device.width() / ratio,
+            device.height() / ratio};
+}
+
 QRect logicalRect(const PixelRect& device, double ratio) {
     const int left = int(std::floor(device.left / ratio));
     const int top = int(std::floor(device.top / ratio));
@@ -47,9 +50,11 @@ QRect logicalRect(const PixelRect& device, double ratio) {
     return {left, top, right - left, bottom - top};
 }
 
-WindowMessage stylusMessage(MessageKind kind, const QMouseEvent* event, double ratio) {
+// The point counts from the client area's top-left corner, `origin` in device pixels.
+WindowMessage stylusMessage(MessageKind kind, const QMouseEvent* event, double ratio,
+                            QPoint origin) {
     WindowMessage message{.kind = kind};
-    const QPointF point = event->position() * ratio;
+    const QPointF point = event->position() * ratio - QPointF(origin);
     message.x = int(std::floor(point.x()));
     message.y = int(std::floor(point.y()));
     message.leftButton = (event->buttons() & Qt::LeftButton) != 0;
@@ -79,7 +84,8 @@ GameKey gameKey(int qtKey) {
 
 } // namespace
 
-// The part of the window the game draws in: painted without erasing, stylus events passed on.
+// The area below the menu bar: the game's client area centred in it, painted without erasing,
+// and the margins around it; stylus events passed on.
 class MainWindow::ClientArea final : public QWidget {
   public:
     explicit ClientArea(MainWindow* owner) : QWidget(owner), owner_(owner) {
@@ -102,14 +108,12 @@ class MainWindow::ClientArea final : public QWidget {
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton)
-            owner_->sendMessage(stylusMessage(MessageKind::StylusDown, event, devicePixelRatioF()));
+            sendStylus(MessageKind::StylusDown, event);
     }
-    void mouseMoveEvent(QMouseEvent* event) override {
-        owner_->sendMessage(stylusMessage(MessageKind::StylusMove, event, devicePixelRatioF()));
-    }
+    void mouseMoveEvent(QMouseEvent* event) override { sendStylus(MessageKind::StylusMove, event); }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton)
-            owner_->sendMessage(stylusMessage(MessageKind::StylusUp, event, devicePixelRatioF()));
+            sendStylus(MessageKind::StylusUp, event);
     }
     void keyPressEvent(QKeyEvent* event) override {
         const GameKey key =
@@ -124,6 +128,11 @@ class MainWindow::ClientArea final : public QWidget {
     bool focusNextPrevChild(bool) override { return false; }
 
   private:
+    void sendStylus(MessageKind kind, const QMouseEvent* event) {
+        owner_->sendMessage(
+            stylusMessage(kind, event, devicePixelRatioF(), owner_->clientPlace().topLeft()));
+    }
+
     MainWindow* owner_;
 };
 
@@ -136,6 +145,7 @@ MainWindow::MainWindow(const QString& title, WindowProcedure procedure)
     layout_->setSpacing(0);
     client_ = new ClientArea(this);
     layout_->addWidget(client_);
+    updateMinimumSize();
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     QObject::connect(help, &QShortcut::activated, this,
                      [this] { sendMessage({.kind = MessageKind::Help}); });
@@ -147,18 +157,39 @@ MainWindow::~MainWindow() {
     sendDestroy();
 }
 
-PixelSize MainWindow::clientSize() const {
+QRect MainWindow::clientPlace() const {
     const double ratio = client_->devicePixelRatioF();
-    return {int(std::lround(client_->width() * ratio)),
-            int(std::lround(client_->height() * ratio))};
+    const PixelRect place = centredClientArea(
+        {int(std::lround(client_->width() * ratio)), int(std::lround(client_->height() * ratio))});
+    return {place.left, place.top, place.width(), place.height()};
+}
+
+QRect MainWindow::logicalArea(const PixelRect& area) const {
+    const QPoint origin = clientPlace().topLeft();
+    return logicalRect({area.left + origin.x(), area.top + origin.y(), area.right + origin.x(),
+                        area.bottom + origin.y()},
+                       client_->devicePixelRatioF());
+}
+
+PixelSize MainWindow::clientSize() const {
+    const QRect place = clientPlace();
+    return {place.width(), place.height()};
+}
+
+void MainWindow::setMarginColour(Colour colour) {
+    if (colour == marginColour_)
+        return;
+    marginColour_ = colour;
+    // All of it: at a fractional scale factor a margin's edge shares points with the client
+    // area. The colour changes with the board's ground, which is drawn whole anyway.
+    client_->update();
 }
 
 void MainWindow::paintNow(const std::vector<PixelRect>& areas) {
-    const double ratio = client_->devicePixelRatioF();
     QRegion region;
     for (const PixelRect& area : areas) {
         if (!area.empty())
-            region += logicalRect(area, ratio);
+            region += logicalArea(area);
     }
     if (!region.isEmpty())
         client_->repaint(region);
@@ -169,7 +200,7 @@ void MainWindow::invalidateArea(const PixelRect& area) {
     // ever if the caller asked in every paint.
     if (area.empty() || painter_)
         return;
-    client_->update(logicalRect(area, client_->devicePixelRatioF()));
+    client_->update(logicalArea(area));
 }
 
 void MainWindow::present(const Surface& buffer) {
@@ -178,17 +209,17 @@ void MainWindow::present(const Surface& buffer) {
     // Only the painted part is copied: most frames change a few cells of the board. Each device
     // pixel of the buffer lands on one device pixel of the screen, unscaled.
     const double ratio = client_->devicePixelRatioF();
-    const QRect whole = buffer.image().rect();
+    const QPoint origin = clientPlace().topLeft();
+    const QRect whole = buffer.image().rect().translated(origin);
     for (const QRect& part : paintRegion_) {
         const QRect area = deviceRect(part, ratio) & whole;
         if (area.isEmpty())
             continue;
-        const QRectF target(area.x() / ratio, area.y() / ratio, area.width() / ratio,
-                            area.height() / ratio);
         // One rectangle at a time: under a clip of several, Qt blends span by span and hands
         // the spans to its thread pool, waking threads in every frame.
         painter_->setClipRect(part);
-        painter_->drawImage(target, buffer.image(), QRectF(area));
+        painter_->drawImage(logicalRectF(area, ratio), buffer.image(),
+                            QRectF(area.translated(-origin)));
     }
 }
 
@@ -227,6 +258,7 @@ void MainWindow::addAccelerator(std::string_view keys, int commandId) {
 MenuBar* MainWindow::createMenuBar(const std::vector<MenuButtonTemplate>& buttons) {
     destroyMenuBar();
     menus_ = std::make_unique<QtMenuBar>(*this, *menuBar(), buttons);
+    updateMinimumSize();
     return menus_.get();
 }
 
@@ -236,6 +268,7 @@ void MainWindow::destroyMenuBar() {
         layout_->setMenuBar(nullptr);
         delete menuBar_;
         menuBar_ = nullptr;
+        updateMinimumSize();
     }
 }
 
@@ -259,25 +292,54 @@ void MainWindow::sendCommand(int commandId) {
 }
 
 int MainWindow::openingScale(PixelSize available, PixelSize extra) {
-    const int byWidth = (available.width - extra.width) / designWidth;
-    const int byHeight = (available.height - extra.height) / designHeight;
-    return std::max(1, std::min(byWidth, byHeight));
+    return wholeClientScale({available.width - extra.width, available.height - extra.height});
 }
 
 void MainWindow::showAtOpeningSize() {
-    int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    updateMinimumSize();
+    const double ratio = devicePixelRatioF();
+    const auto device = [ratio](int logical) { return int(std::floor(logical * ratio)); };
+    const auto deviceUp = [ratio](int logical) { return int(std::ceil(logical * ratio)); };
+    // Whole logical pixels that hold this many device pixels. At a fractional factor the
+    // desktop rounds the window's device size, and Qt rounds it back, each way by up to a
+    // pixel: one logical pixel more keeps the whole board.
+    const bool fractional = ratio != std::floor(ratio);
+    const auto logical = [ratio, fractional](int pixels) {
+        return int(std::ceil(pixels / ratio - 1e-9)) + (fractional ? 1 : 0);
+    };
+    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
     // The border the desktop adds is unknown before the window shows; allow for a title bar.
     const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize extra(2 * border, menuHeight + titleBar + 2 * border);
     const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect room = where ? where->availableGeometry() : QRect(0, 0, 640, 480);
-    const int k = openingScale({room.width(), room.height()},
-                               {2 * border, menuHeight + titleBar + 2 * border});
+    // Counted in device pixels, so that a fractional scale factor loses no whole board; then
+    // the logical pixels that hold it, which round up, must still fit.
+    int k = openingScale({device(room.width()), device(room.height())},
+                         {deviceUp(extra.width()), deviceUp(extra.height())});
+    while (k > 1 && (logical(k * kClientDesignWidth) + extra.width() > room.width() ||
+                     logical(k * kClientDesignHeight) + extra.height() > room.height()))
+        --k;
     // Labels too long for the narrowest window widen it; the board stays centred in it.
-    const int width = std::max(k * designWidth, fitMenuBar(k * designWidth));
-    menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    resize(width, k * designHeight + menuHeight);
+    const int clientWidth = logical(k * kClientDesignWidth);
+    const int width = std::max(clientWidth, fitMenuBar(clientWidth));
+    resize(width,
+           logical(k * kClientDesignHeight) + (menuBar_ ? menuBar_->heightForWidth(width) : 0));
     show();
+}
+
+void MainWindow::updateMinimumSize() {
+    const double ratio = devicePixelRatioF();
+    QSize least(int(std::ceil(kClientDesignWidth / ratio - 1e-9)),
+                int(std::ceil(kClientDesignHeight / ratio - 1e-9)));
+    // Every button of the menu bar shows, none behind the overflow arrow; then the bar takes
+    // the look the window's own width allows again.
+    if (menuBar_ && !menuBar_->actions().isEmpty()) {
+        least.setWidth(std::max(least.width(), fitMenuBar(least.width())));
+        fitMenuBar(std::max(width(), least.width()));
+    }
+    client_->setMinimumSize(least);
 }
 
 int MainWindow::fitMenuBar(int width) {
@@ -307,6 +369,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     fitMenuBar(width());
 }
 
+bool MainWindow::event(QEvent* event) {
+    // On a screen of another scale factor one board at factor 1 takes other logical pixels.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        updateMinimumSize();
+    return QWidget::event(event);
+}
+
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange)
@@ -326,7 +395,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     sendDestroy();
 }
 
+void MainWindow::paintMargins(QPainter& painter) {
+    const double ratio = client_->devicePixelRatioF();
+    const QRect place = clientPlace();
+    const QColor colour(redOf(marginColour_), greenOf(marginColour_), blueOf(marginColour_));
+    for (const QRect& part : paintRegion_) {
+        for (const QRect& margin : QRegion(deviceRect(part, ratio)) - QRegion(place))
+            painter.fillRect(logicalRectF(margin, ratio), colour);
+    }
+}
+
 void MainWindow::paintClient(QPainter& painter) {
+    paintMargins(painter);
     painter_ = &painter;
     sendMessage({.kind = MessageKind::Paint});
     painter_ = nullptr;

@@ -21,6 +21,7 @@ class MainWindow final : public QWidget, public Window {
     ~MainWindow() override;
 
     PixelSize clientSize() const override;
+    void setMarginColour(Colour colour) override;
     void paintNow(const std::vector<PixelRect>& areas) override;
     void invalidateArea(const PixelRect& area) override;
     void present(const Surface& buffer) override;
@@ -39,16 +40,18 @@ class MainWindow final : public QWidget, public Window {
     void watchMenu(QMenu* menu);
     void sendCommand(int commandId);
 
-    // Shows the window with a client area of k*240 by k*294, k the largest whole number (at
-    // least 1) that fits the available screen.
+    // Shows the window with a client area of k*240 by k*294 device pixels, k the largest whole
+    // number (at least 1) that fits the available screen, whatever its scale factor.
     void showAtOpeningSize();
-    // k for a screen with this much room, when the window needs `extra` beyond its client area.
+    // k for a screen with this much room, when the window needs `extra` beyond its client area
+    // (both in device pixels).
     static int openingScale(PixelSize available, PixelSize extra);
     // Tightens the menu bar's look until all of its buttons fit this width; gives the width, or
     // the larger one that longer labels need in the tightest look.
     int fitMenuBar(int width);
 
   protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -57,7 +60,14 @@ class MainWindow final : public QWidget, public Window {
     class ClientArea;
     friend class ClientArea;
 
+    // The client area within the area below the menu bar, in device pixels.
+    QRect clientPlace() const;
+    // A device rectangle of the client area as logical pixels of the area below the menu bar.
+    QRect logicalArea(const PixelRect& area) const;
     void paintClient(QPainter& painter);
+    void paintMargins(QPainter& painter);
+    // Keeps room for one whole client area at factor 1 and every button of the menu bar.
+    void updateMinimumSize();
     void sendDestroy();
 
     WindowProcedure procedure_;
@@ -68,6 +78,7 @@ class MainWindow final : public QWidget, public Window {
     QPainter* painter_ = nullptr;
     // The part of the client area the current paint covers.
     QRegion paintRegion_;
+    Colour marginColour_ = whiteColour;
     FrameTimer frames_;
     bool destroyed_ = false;
 };

@@ -35,8 +35,9 @@ enum class GameKey { None, Left, Right, Up, Down, Tap, Escape };
 
 enum class Activation { Deactivated = 0, Activated = 1, ActivatedByTap = 2 };
 
-// One message. Points are in client pixels; while the stylus drags out of the window they may
-// lie outside the client area, negative included.
+// One message. Points are in client pixels, from the client area's top-left corner; a point in
+// the window's margins, or while the stylus drags out of the window, may lie outside the client
+// area, negative included.
 struct WindowMessage {
     MessageKind kind = MessageKind::Paint;
     int commandId = 0;
@@ -71,14 +72,18 @@ class Window {
   public:
     virtual ~Window() = default;
 
-    // The size of the area the game draws in, below any menu bar.
+    // The size of the area the game draws in, below any menu bar. A window of another shape
+    // centres it and fills the rest, its margins, in the margin colour.
     virtual PixelSize clientSize() const = 0;
+    // The colour of the margins around the client area; the game gives its board's ground, so
+    // that the board seems to lie on one surface however the window is shaped.
+    virtual void setMarginColour(Colour colour) = 0;
     // Paints these areas of the client area before returning, as one paint, without erasing.
     virtual void paintNow(const std::vector<PixelRect>& areas) = 0;
     // Schedules a paint of part of the client area, without erasing it; a window may paint more.
     // Inside a paint it does nothing: a paint shows the buffer as it stands.
     virtual void invalidateArea(const PixelRect& area) = 0;
-    // Inside a Paint message: copies the buffer to the client area at (0, 0), unchanged.
+    // Inside a Paint message: copies the buffer to the client area's top-left corner, unchanged.
     virtual void present(const Surface& buffer) = 0;
     // Hands a message to the window procedure at once and returns its answer.
     virtual bool sendMessage(const WindowMessage& message) = 0;

@@ -3,6 +3,7 @@
 
 #include "theme_file_writer.h"
 
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <filesystem>
@@ -41,4 +42,17 @@ inline bool writeSquaresTheme(const std::filesystem::path& file, std::string_vie
         }
     }
     return made;
+}
+
+// Piece kind k of the installed squares theme: a hue of its own.
+inline QRgb squareColour(int kind) {
+    return QColor::fromHsv(kind * 50, 255, 200).rgb();
+}
+
+// The squares theme installed in the themes folder of a device root, as the game names it.
+constexpr char16_t kInstalledSquaresTheme[] = u"\\my documents\\zorv themes\\Mine.zpk";
+inline bool installSquaresTheme(const std::filesystem::path& root) {
+    std::filesystem::create_directories(root / "my documents" / "zorv themes");
+    return writeSquaresTheme(root / "my documents" / "zorv themes" / "Mine.zpk", "Squares",
+                             squareColour);
 }

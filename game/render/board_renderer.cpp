@@ -284,6 +284,5 @@ void Renderer::drawTile(Surface& target, const Scale& scale, int column, int row
             layers.push_back({bitmap, piecePlace(scale, column, row), true});
         }
     }
-    const Colour fill = options.transparencyOn ? options.backgroundColor : whiteColour;
-    target.compose(part, fill, layers);
+    target.compose(part, boardGround(options), layers);
 }

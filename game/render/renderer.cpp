@@ -162,7 +162,7 @@ std::vector<PixelRect> Renderer::draw(PixelSize client, EngineState& state, cons
     for (TileLook& tile : look.tiles) {
         tile.clear();
     }
-    look.fill = options.transparencyOn ? options.backgroundColor : whiteColour;
+    look.fill = boardGround(options);
     look.transparencyOn = options.transparencyOn;
     lookAtBoard(look, state, art, options);
     look.timeBar = timeBarLook(state, scale);

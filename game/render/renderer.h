@@ -44,6 +44,12 @@ struct RenderOptions {
     int cursorRow = -1;
 };
 
+// The board's ground, which the cells' squares are filled with: the background colour under
+// transparency effects, white without them.
+inline Colour boardGround(const RenderOptions& options) {
+    return options.transparencyOn ? options.backgroundColor : whiteColour;
+}
+
 // The hint markers show once the board has been idle longer than this.
 constexpr std::uint32_t kHintAfterMs = 10000;
 

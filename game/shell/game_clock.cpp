@@ -56,8 +56,11 @@ std::vector<PixelRect> drawPicture(Game& game, Window& window) {
     if (client.width <= 0 || client.height <= 0) {
         return {};
     }
+    const RenderOptions options = renderOptions(game);
+    // The window's margins continue the board's ground.
+    window.setMarginColour(boardGround(options));
     std::vector<PixelRect> changed =
-        game.renderer.draw(client, game.engine, game.pieceArt, renderOptions(game));
+        game.renderer.draw(client, game.engine, game.pieceArt, options);
     if (!game.renderer.picture()) {
         fatalError(translate("Errors", "no bmpDC"));
     }

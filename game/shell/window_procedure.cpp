@@ -57,6 +57,10 @@ void handleStylus(Game& game, Window& window, const WindowMessage& message) {
     if (scale.x == 0 || scale.y == 0) {
         return;
     }
+    // A point in the window's margins, or dragged out of the window, touches no cell: taken as
+    // unsigned 16-bit halves, a point far to the left or above could wrap round onto the board.
+    const bool onClient =
+        message.x >= 0 && message.y >= 0 && message.x < client.width && message.y < client.height;
     // Points are taken as the unsigned 16-bit halves of the message parameter.
     const int x = message.x & 0xFFFF;
     const int y = message.y & 0xFFFF;
@@ -64,10 +68,12 @@ void handleStylus(Game& game, Window& window, const WindowMessage& message) {
     switch (message.kind) {
     case MessageKind::StylusDown:
         engine.stylusHeld = true;
-        stylusDown(engine, x, y, scale.x, scale.y);
+        if (onClient) {
+            stylusDown(engine, x, y, scale.x, scale.y);
+        }
         break;
     case MessageKind::StylusMove:
-        if (message.leftButton) {
+        if (message.leftButton && onClient) {
             stylusDrag(engine, x, y, scale.x, scale.y);
         }
         break;

@@ -18,6 +18,7 @@ class RecordingWindow final : public Window {
   public:
     explicit RecordingWindow(Game& game) : game_(game) {}
     PixelSize clientSize() const override { return size; }
+    void setMarginColour(Colour colour) override { marginColour = colour; }
     void paintNow(const std::vector<PixelRect>& changed) override {
         for (const PixelRect& area : changed) {
             invalidateArea(area);
@@ -65,6 +66,7 @@ class RecordingWindow final : public Window {
     void command(int id) { sendMessage({.kind = MessageKind::Command, .commandId = id}); }
 
     PixelSize size{240, 294};
+    std::optional<Colour> marginColour;
     int invalidations = 0;
     std::vector<PixelRect> areas;
     bool frames = false;

@@ -131,6 +131,29 @@ TEST_F(WindowProcedure, StylusPointsAreScaledDownAndMovesNeedTheButton) {
     EXPECT_NE(engine.lastSwap.column1, -1);
 }
 
+TEST_F(WindowProcedure, PointsOutsideTheClientAreaTouchNoCellEvenWhereTheirHalvesWrap) {
+    startStillGame(Normal);
+    const CellPoint cell = cellCentre(2, 3);
+    // In the margins left of and above the client area, 65536 pixels off: the low 16 bits lie
+    // on the cell.
+    for (const auto& [x, y] : {std::pair{cell.x - 65536, cell.y}, {cell.x, cell.y - 65536}}) {
+        window.tap(x, y);
+        EXPECT_EQ(engine.selection.column, -1) << x << "," << y;
+    }
+    window.tapCell(2, 2);
+    window.sendMessage(
+        {.kind = MessageKind::StylusMove, .x = cell.x - 65536, .y = cell.y, .leftButton = true});
+    EXPECT_EQ(engine.lastSwap.column1, -1);
+}
+
+TEST_F(WindowProcedure, TheMarginsContinueTheBoardsGround) {
+    window.command(kColorRed);
+    EXPECT_EQ(window.marginColour, preferences.backgroundColor());
+    EXPECT_NE(preferences.backgroundColor(), whiteColour);
+    window.command(kCommandTransparency);
+    EXPECT_EQ(window.marginColour, whiteColour);
+}
+
 TEST_F(WindowProcedure, QuitAndCtrlQPauseThenCloseTheWindow) {
     for (const int id : {kCommandQuit, kCommandQuitKey}) {
         window.closed = false;

@@ -110,6 +110,16 @@ class QtShellTest : public GameTest<QtDialogHost> {
     }
 
     void startStillGame(int level) { layStillGame(engine, level); }
+    // The area below the menu bar that the game's client area lies in.
+    QWidget* clientArea() const {
+        for (QWidget* child :
+             window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<QMenuBar*>(child)) {
+                return child;
+            }
+        }
+        return nullptr;
+    }
     // Whether the frames go on: one arrives within half a second.
     bool framesGoOn() {
         const int before = frames;

@@ -9,15 +9,6 @@ namespace {
 
 using Resizing = QtShellTest;
 
-QWidget* clientOf(MainWindow& window) {
-    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (std::string(child->metaObject()->className()) != "QMenuBar") {
-            return child;
-        }
-    }
-    return nullptr;
-}
-
 // The cells of the board that show as blank squares of a fresh, white buffer.
 int blankCells(const QImage& shown) {
     const int scale = std::max(1, std::min(shown.width() / 240, shown.height() / 294));
@@ -44,7 +35,7 @@ TEST_F(Resizing, EveryCellIsDrawnAfterAResizeWithAFrameWaitingAndThirtyFramesOn)
     newBoard(engine);
     runFor(400); // the board comes to rest
     ASSERT_FALSE(engine.boardMoving);
-    QWidget* client = clientOf(*window);
+    QWidget* client = clientArea();
     ASSERT_NE(client, nullptr);
     ASSERT_EQ(blankCells(client->grab().toImage()), 0);
 

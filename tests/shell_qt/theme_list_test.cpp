@@ -13,17 +13,9 @@ namespace {
 
 using LoadThemeDialog = QtShellTest;
 
-// An installed theme of seven plain squares.
-void installSquaresTheme(const std::filesystem::path& folder) {
-    std::filesystem::create_directories(folder / "my documents" / "zorv themes");
-    ASSERT_TRUE(
-        writeSquaresTheme(folder / "my documents" / "zorv themes" / "Mine.zpk", "Squares",
-                          [](int kind) { return QColor::fromHsv(kind * 50, 255, 200).rgb(); }));
-}
-
 TEST_F(LoadThemeDialog, DoneWithNothingChosenKeepsThePlayersThemeAndTheGameGoesOn) {
-    installSquaresTheme(root());
-    const std::u16string theme = u"\\my documents\\zorv themes\\Mine.zpk";
+    ASSERT_TRUE(installSquaresTheme(root()));
+    const std::u16string theme = kInstalledSquaresTheme;
     setFieldText(preferences.themePath, theme);
     loadTheme(game.pieceArt, themeSettings(game));
     ASSERT_EQ(std::u16string(preferences.themePath), theme);
