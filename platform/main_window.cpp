@@ -1,7 +1,6 @@
 // The Qt side of the game window: events in, messages out, and the painted client area.
 #include "platform/main_window.h"
 
-#include "platform/client_placement.h"
 #include "platform/first_paint_report.h"
 #include "platform/qt_menu_bar.h"
 #include "platform/surface.h"
@@ -25,6 +24,28 @@
 #include <cmath>
 
 namespace {
+
+// The design area the game draws in at factor 1, in pixels.
+constexpr int kClientDesignWidth = 240;
+constexpr int kClientDesignHeight = 294;
+
+// The largest k for which k*240 by k*294 pixels fit the area; at least 1.
+int wholeClientScale(PixelSize area) {
+    return std::max(1,
+                    std::min(area.width / kClientDesignWidth, area.height / kClientDesignHeight));
+}
+
+// The game's client area in an area of this size: the largest k*240 by k*294 rectangle that
+// fits, centred, so that the two scale factors stay equal in a window of any shape. Where even
+// k = 1 does not fit, it starts at the area's edge and runs over the far one.
+PixelRect centredClientArea(PixelSize area) {
+    const int k = wholeClientScale(area);
+    const int width = k * kClientDesignWidth;
+    const int height = k * kClientDesignHeight;
+    const int left = std::max(0, (area.width - width) / 2);
+    const int top = std::max(0, (area.height - height) / 2);
+    return {left, top, left + width, top + height};
+}
 
 // The client area counts in device pixels: on a high-density screen the board is drawn at the
 // screen's own resolution and the scale factors follow from those pixels, so pixel art stays
