@@ -23,5 +23,8 @@ void updateTitle(DialogHandle& dialog, const PixelkilnState& state);
 // Has all seven previews painted again.
 void invalidatePreviews(DialogHandle& dialog);
 
+// The program's icon at each hicolor size, with %1 for the size.
+inline constexpr char pixelkilnIconSizesPath[] = ":/pixelkiln/icons/pixelkiln-%1.png";
+
 // The whole program: registers the previews and runs the main dialog until it ends; gives 0.
 int runPixelkiln(DialogHost& host, PixelkilnState& state);

@@ -30,6 +30,8 @@ DialogTemplate mainDialogTemplate() {
     };
     add(kNoControlId, ControlKind::Label, translate("Pixelkiln", "Theme Name:"), {7, 8, 48, 10});
     add(PixelkilnId::NameBox, ControlKind::Edit, u"", {7, 23, 184, 12});
+    // Quit is the default button: Return typed after a name must not end the program.
+    dialog.controls.back().keepsReturn = true;
     add(PixelkilnId::Open, ControlKind::Button, translate("Pixelkiln", "Open"), {203, 7, 50, 14});
     add(PixelkilnId::Save, ControlKind::Button, translate("Pixelkiln", "Save"), {203, 26, 50, 14});
     add(PixelkilnId::SaveAs, ControlKind::Button, translate("Pixelkiln", "Save As..."),

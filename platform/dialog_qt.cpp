@@ -1,6 +1,7 @@
 // The real dialogs: template dialogs, message boxes, file dialogs and the help viewer.
 #include "platform/dialog_qt.h"
 
+#include "platform/code_selection.h"
 #include "platform/dialog_widgets.h"
 #include "platform/help_viewer.h"
 #include "platform/modal_loops.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -47,12 +49,16 @@ DialogBaseUnits dialogBaseUnits(const QFont& font) {
     return {(letters / 26 + 1) / 2, metrics.height()};
 }
 
-int showQtMessageBox(const MessageBoxRequest& request, QWidget* owner) {
+int showQtMessageBox(const MessageBoxRequest& request, QWidget* owner,
+                     const QString& codeCharacters) {
     const ModalLoopScope modal;
     QMessageBox box(QMessageBox::NoIcon, qText(request.caption), qText(request.text),
                     standardButtons(request.buttons), owner);
     // A password in a box can be selected and copied, to carry it to another machine.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        selectCodesWhole(label, codeCharacters);
+    }
     return buttonId(box.exec());
 }
 
@@ -68,11 +74,12 @@ QWidget* QtDialogHost::currentOwner() const {
 int QtDialogHost::runModal(const DialogTemplate& dialog, DialogProcedure& procedure) {
     const ModalLoopScope modal;
     TemplateDialog shown(dialog, procedure, currentOwner());
+    shown.keepCodesWhole(codeCharacters_);
     return shown.exec();
 }
 
 int QtDialogHost::messageBox(const MessageBoxRequest& request) {
-    return showQtMessageBox(request, currentOwner());
+    return showQtMessageBox(request, currentOwner(), codeCharacters_);
 }
 
 std::optional<std::u16string> QtDialogHost::askFileName(const FileDialogRequest& request) {

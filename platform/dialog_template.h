@@ -34,6 +34,9 @@ struct ControlTemplate {
     std::u16string text;
     DialogRect rect;
     std::u16string className; // Custom controls only
+    // Edit boxes only: Return typed in the box stays there (a one-line box does nothing with
+    // it) instead of pressing the dialog's default button.
+    bool keepsReturn = false;
 };
 
 struct DialogTemplate {

@@ -1,6 +1,7 @@
 // Builds a dialog's widgets from its template and turns keys and clicks into commands.
 #include "platform/dialog_widgets.h"
 
+#include "platform/code_selection.h"
 #include "platform/dialog_classes.h"
 #include "platform/dialog_qt.h"
 #include "platform/qt_text.h"
@@ -33,6 +34,27 @@ QWidget* makeIcon(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setPixmap(QPixmap(qText(control.text)));
     return label;
+}
+
+// QLineEdit leaves Return to the dialog; a box that keeps it accepts the key itself.
+class ReturnKeepingEdit final : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QLineEdit::keyPressEvent(event);
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+        }
+    }
+};
+
+QWidget* makeEdit(const ControlTemplate& control, QWidget* parent) {
+    if (control.keepsReturn) {
+        return new ReturnKeepingEdit(qText(control.text), parent);
+    }
+    return new QLineEdit(qText(control.text), parent);
 }
 
 } // namespace
@@ -79,7 +101,7 @@ QWidget* TemplateDialog::makeControl(const ControlTemplate& control) {
     case ControlKind::Icon:
         return makeIcon(control, this);
     case ControlKind::Edit:
-        return new QLineEdit(qText(control.text), this);
+        return makeEdit(control, this);
     case ControlKind::ListBox:
         return new QListWidget(this);
     case ControlKind::Custom:
@@ -126,6 +148,13 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     sendCommand(id);
+}
+
+void TemplateDialog::keepCodesWhole(const QString& codeCharacters) {
+    codeCharacters_ = codeCharacters;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        selectCodesWhole(edit, codeCharacters);
+    }
 }
 
 void TemplateDialog::reject() {
@@ -220,5 +249,6 @@ void TemplateDialog::selectListItem(int id, int index) {
 
 int TemplateDialog::messageBox(std::u16string_view text, std::u16string_view caption,
                                MessageButtons buttons) {
-    return showQtMessageBox({std::u16string(text), std::u16string(caption), buttons, true}, this);
+    return showQtMessageBox({std::u16string(text), std::u16string(caption), buttons, true}, this,
+                            codeCharacters_);
 }

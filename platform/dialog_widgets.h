@@ -29,6 +29,10 @@ class TemplateDialog : public QDialog, public DialogHandle {
     TemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure,
                    QWidget* owner = nullptr);
 
+    // A double-click on a run of these characters in an edit box, or in a message box this
+    // dialog shows, selects the whole run.
+    void keepCodesWhole(const QString& codeCharacters);
+
     std::u16string itemText(int id) const override;
     void setItemText(int id, std::u16string_view text) override;
     std::u16string caption() const override;
@@ -60,5 +64,6 @@ class TemplateDialog : public QDialog, public DialogHandle {
     DialogFitting fitting_{{}};
     std::map<int, QWidget*> controls_;
     int defaultButton_ = kNoControlId;
+    QString codeCharacters_;
     bool initialised_ = false;
 };

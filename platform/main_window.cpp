@@ -248,12 +248,16 @@ bool MainWindow::sendMessage(const WindowMessage& message) {
     return procedure_ && procedure_(*this, message);
 }
 
-void MainWindow::activate() {
+void MainWindow::focusBoard() {
+    client_->setFocus();
+}
+
+void MainWindow::bringToFront() {
     if (isMinimized())
         showNormal();
     raise();
     activateWindow();
-    client_->setFocus();
+    focusBoard();
 }
 
 void MainWindow::close() {

@@ -26,7 +26,8 @@ class MainWindow final : public QWidget, public Window {
     void invalidateArea(const PixelRect& area) override;
     void present(const Surface& buffer) override;
     bool sendMessage(const WindowMessage& message) override;
-    void activate() override;
+    void focusBoard() override;
+    void bringToFront() override;
     void close() override;
     void postQuit(int exitCode) override;
     void scheduleFrame(NextFrame next) override;

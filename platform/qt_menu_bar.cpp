@@ -2,6 +2,7 @@
 #include "platform/qt_menu_bar.h"
 
 #include "platform/main_window.h"
+#include "platform/menu_mnemonics.h"
 #include "platform/qt_text.h"
 
 #include <QAction>
@@ -20,14 +21,15 @@ void sendOnTrigger(MainWindow& window, QAction* action, int commandId) {
         [&window, commandId] { window.sendCommand(commandId); }, Qt::QueuedConnection);
 }
 
-// The label, and after a tab the keys in the desktop's own spelling: the menu shows them in its
-// shortcut column without taking them from the window's accelerators.
-QString menuText(const MenuItemTemplate& item) {
+// The label with its access key, and after a tab the keys in the desktop's own spelling: the
+// menu shows them in its shortcut column without taking them from the window's accelerators.
+QString menuText(const MenuItemTemplate& item, MnemonicChooser& mnemonics) {
+    const QString label = mnemonics.label(qText(item.label));
     if (item.shortcut.empty()) {
-        return qText(item.label);
+        return label;
     }
     const QKeySequence keys(qText(item.shortcut));
-    return qText(item.label) + u'\t' + keys.toString(QKeySequence::NativeText);
+    return label + u'\t' + keys.toString(QKeySequence::NativeText);
 }
 
 } // namespace
@@ -71,18 +73,27 @@ class QtMenuBar::Popup final : public MenuPopup {
 };
 
 QtMenuBar::QtMenuBar(MainWindow& window, QMenuBar& bar, const MenuBarTemplate& buttons) {
+    // Alt and a letter open a popup or press a plain button, and a letter chooses in a popup:
+    // with the first entry of the first popup being Quit, the keyboard must not have to walk
+    // through it.
+    MnemonicsWhileAltHeld& look = MnemonicsWhileAltHeld::shared();
+    look.apply(&bar);
+    MnemonicChooser barKeys;
     for (const auto& button : buttons) {
+        const QString label = barKeys.label(qText(button.label));
         if (button.items.empty()) {
-            sendOnTrigger(window, bar.addAction(qText(button.label)), button.commandId);
+            sendOnTrigger(window, bar.addAction(label), button.commandId);
             continue;
         }
-        QMenu* menu = bar.addMenu(qText(button.label));
+        QMenu* menu = bar.addMenu(label);
+        look.apply(menu);
         window.watchMenu(menu);
+        MnemonicChooser itemKeys;
         auto popup = std::make_unique<Popup>();
         // Exclusive, so that a choice shows one mark and not a row of empty check boxes.
         QActionGroup* group = button.radioGroup ? new QActionGroup(menu) : nullptr;
         for (const auto& item : button.items) {
-            QAction* action = menu->addAction(menuText(item));
+            QAction* action = menu->addAction(menuText(item, itemKeys));
             if (group) {
                 action->setCheckable(true);
                 group->addAction(action);

@@ -87,8 +87,12 @@ class Window {
     virtual void present(const Surface& buffer) = 0;
     // Hands a message to the window procedure at once and returns its answer.
     virtual bool sendMessage(const WindowMessage& message) = 0;
-    // Makes the window the active one with the input focus, in front of the others.
-    virtual void activate() = 0;
+    // Gives the board the keyboard focus within the window; neither raises nor activates it, so
+    // a window the player has put in front of the game stays in front.
+    virtual void focusBoard() = 0;
+    // Brings the window forward, active and with the board focused: only for the player's own
+    // request, such as starting the game a second time.
+    virtual void bringToFront() = 0;
     // Asks the window to close (a Close message; unless handled, the window is destroyed).
     virtual void close() = 0;
     // Ends the program's event loop with this exit code.

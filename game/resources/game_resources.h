@@ -17,3 +17,5 @@ QString soundResourcePath(int id);
 
 // The program icon at 256 by 256; ":/icons/zorvagon-<n>.png" holds n = 16, 24, 32, 48, 64, 128.
 inline constexpr char programIconPath[] = ":/icons/zorvagon.png";
+// The program icon at each of those sizes and 256, with %1 for the size.
+inline constexpr char programIconSizesPath[] = ":/icons/zorvagon-%1.png";

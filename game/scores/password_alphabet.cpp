@@ -11,6 +11,10 @@ static_assert(kAlphabet.size() == kSymbolCount);
 
 } // namespace
 
+std::u16string_view passwordSymbols() {
+    return kAlphabet;
+}
+
 char16_t symbolOf(int value, CodecState& state) {
     if (value < 0 || value >= kSymbolCount) {
         state.error = true;

@@ -12,6 +12,9 @@ struct CodecState {
     bool error = false;
 };
 
+// Every symbol a password may hold, in value order.
+std::u16string_view passwordSymbols();
+
 // a-z are 0..25, A-Z 26..51, 0-9 52..61, then ! @ # $ % ^ & * ( ) 62..71. Any other value
 // sets the error state and gives a zero unit.
 char16_t symbolOf(int value, CodecState& state);

@@ -102,7 +102,9 @@ void resumeGame(Game& game) {
     resumeBoard(game.engine);
     if (game.window) {
         game.window->scheduleFrame(NextFrame::atDisplayPace());
-        game.window->activate();
+        // Keys go to the board once the player is back in the window; only a second start of
+        // the game brings the window forward.
+        game.window->focusBoard();
     }
 }
 

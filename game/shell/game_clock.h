@@ -18,8 +18,10 @@ NextFrame nextFrame(bool boardAtRest, std::uint32_t msUntilDue, bool awake);
 
 // Stops the clock and the frames.
 void pauseGame(Game& game);
-// Re-bases the clock so paused time never reaches the engine, and marks every cell to be drawn.
-// Inside a modal loop it takes effect when the last loop ends, unless a pause comes first.
+// Re-bases the clock so paused time never reaches the engine, marks every cell to be drawn and
+// gives the board the keyboard focus; it never brings the window forward, since a game resumes on
+// its own (a demo's next board) under windows the player put in front. Inside a modal loop it takes
+// effect when the last loop ends, unless a pause comes first.
 void resumeGame(Game& game);
 // One frame: measures dt since the last (wrap-safe), runs the engine, draws, and asks for the
 // next frame: at the display's pace, or only when something is due on a resting board.

@@ -3,6 +3,7 @@
 
 #include "game/engine/board.h"
 #include "game/resources/game_resources.h"
+#include "game/scores/password_alphabet.h"
 #include "game/shell/crash_leftovers.h"
 #include "game/shell/game.h"
 #include "game/shell/kept_game.h"
@@ -14,6 +15,8 @@
 #include "platform/fatal_error.h"
 #include "platform/files.h"
 #include "platform/main_window.h"
+#include "platform/program_icon.h"
+#include "platform/qt_text.h"
 #include "platform/quit_signals.h"
 #include "platform/random.h"
 #include "platform/resources.h"
@@ -22,7 +25,6 @@
 #include "platform/tick_count.h"
 
 #include <QApplication>
-#include <QIcon>
 
 namespace {
 
@@ -37,6 +39,7 @@ void installHelpPage() {
 
 int runGame() {
     initGameResources();
+    setProgramIcon(QString::fromLatin1(programIconSizesPath));
     Q_INIT_RESOURCE(help);
     SingleInstance instance;
     if (!instance.claim()) {
@@ -51,6 +54,7 @@ int runGame() {
     loadPreferences(game.preferences, installPath(game, u"zorv.prf"));
 
     QtDialogHost dialogs;
+    dialogs.setCodeCharacters(qText(passwordSymbols()));
     QtSoundPlayer sounds;
     ShellMessageBoxes messageBoxes(game);
     ShellFatalErrors fatalErrors(game);
@@ -63,10 +67,9 @@ int runGame() {
                       [&game](Window& target, const WindowMessage& message) {
                           return mainWindowProc(game, target, message);
                       });
-    window.setWindowIcon(QIcon(QString::fromLatin1(programIconPath)));
     game.window = &window;
     dialogs.setMainWindow(&window);
-    instance.setRaiseRequestHandler([&window] { window.activate(); });
+    instance.setRaiseRequestHandler([&window] { window.bringToFront(); });
 
     loadTheme(game.pieceArt, themeSettings(game));
     seedRandom(startSeed());

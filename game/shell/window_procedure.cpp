@@ -181,6 +181,18 @@ bool handleCommand(Game& game, Window& window, int id) {
     return true;
 }
 
+// The handheld's keys, then those players know from other games. None is a key the board plays
+// with (arrows, Space, Return, Escape), and each gives its menu command's id, so it does exactly
+// what the menu does.
+void addAccelerators(Window& window) {
+    window.addAccelerator("Ctrl+A", kCommandAbout);
+    window.addAccelerator("Ctrl+Q", kCommandQuitKey);
+    window.addAccelerator("Ctrl+N", kCommandNew);
+    window.addAccelerator("Ctrl+H", kCommandHighScores);
+    window.addAccelerator("P", kCommandPause);
+    window.addAccelerator("Pause", kCommandPause);
+}
+
 } // namespace
 
 bool mainWindowProc(Game& game, Window& window, const WindowMessage& message) {
@@ -190,8 +202,7 @@ bool mainWindowProc(Game& game, Window& window, const WindowMessage& message) {
     switch (message.kind) {
     case MessageKind::Create:
         createMenuBar(game, window);
-        window.addAccelerator("Ctrl+A", kCommandAbout);
-        window.addAccelerator("Ctrl+Q", kCommandQuitKey);
+        addAccelerators(window);
         return true;
     case MessageKind::Destroy:
         keepGame(game.engine, randomState(), installPath(game, kKeptGameFile));

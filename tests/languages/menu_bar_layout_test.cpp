@@ -5,8 +5,10 @@
 #include "language_fixture.h"
 #include "platform/main_window.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 
 namespace {
 
@@ -40,6 +42,29 @@ TEST_P(MenuBarLayout, FiveButtonsShowAndEveryPopupFits) {
             if (QMenu* popup = button->menu()) {
                 EXPECT_LE(popup->sizeHint().width(), window.screen()->availableGeometry().width());
             }
+        }
+    }
+}
+
+// Alt and a key reach every button and a key every item: in each menu, one key per entry.
+TEST_P(MenuBarLayout, EachEntryHasAnAccessKeyOfItsOwnInItsMenu) {
+    speak(QStringLiteral("zorvagon"), GetParam());
+    MainWindow window(QStringLiteral("Zorvagon"),
+                      [](Window&, const WindowMessage&) { return false; });
+    window.createMenuBar(gameMenuBar());
+    std::vector<QList<QAction*>> menus{window.menuBar()->actions()};
+    for (QAction* button : menus.front()) {
+        if (button->menu()) {
+            menus.push_back(button->menu()->actions());
+        }
+    }
+    for (const QList<QAction*>& entries : menus) {
+        QSet<QKeySequence> keys;
+        for (QAction* entry : entries) {
+            const QKeySequence key = QKeySequence::mnemonic(entry->text());
+            EXPECT_FALSE(key.isEmpty()) << entry->text().toStdString();
+            EXPECT_FALSE(keys.contains(key)) << entry->text().toStdString();
+            keys.insert(key);
         }
     }
 }

@@ -1,6 +1,15 @@
 // The main dialog: first run, settings, previews, help and quitting.
+#include "pixelkiln/main_dialog_template.h"
 #include "pixelkiln/pixelkiln_state.h"
 #include "pixelkiln_fixture.h"
+#include "platform/dialog_qt.h"
+#include "platform/dialog_widgets.h"
+#include "platform/program_icon.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -14,6 +23,13 @@ bool allWhite(const QImage& image) {
     }
     return !image.isNull();
 }
+
+// A procedure that does nothing: for a dialog that is only looked at.
+class HelplessProcedure : public DialogProcedure {
+  public:
+    void initDialog(DialogHandle&) override {}
+    bool command(DialogHandle&, int) override { return false; }
+};
 
 } // namespace
 
@@ -30,18 +46,39 @@ TEST_F(PixelkilnTest, FirstRunShowsNoNameAnEmptyFileAndBlankPreviews) {
     EXPECT_EQ(state.startDirectory, start);
 }
 
-TEST_F(PixelkilnTest, EnterInTheNameBoxQuitsAndTheNextRunShowsTheName) {
-    run([](ScriptedDialog& dialog) {
-        dialog.type(PixelkilnId::NameBox, u"Gems of Ürüm");
-        dialog.pressEnter();
-        EXPECT_EQ(dialog.result(), 0);
+// Quit is the default button, so Return after a name would end the program unasked.
+TEST_F(PixelkilnTest, ReturnInTheNameBoxKeepsTheProgramOpenAndQuitStoresTheName) {
+    QtDialogHost real;
+    bool openAfterReturn = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>();
+        name->setFocus();
+        name->selectAll();
+        name->insert(QStringLiteral("Gems of Ürüm"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
+        openAfterReturn = dialog->isVisible();
+        QTest::keyClick(name, Qt::Key_Escape);
     });
-    EXPECT_TRUE(fs::exists(settingsFile));
+    state = PixelkilnState{};
+    runPixelkiln(real, state);
+    EXPECT_TRUE(openAfterReturn);
     run([](ScriptedDialog& dialog) {
         EXPECT_EQ(dialog.itemText(PixelkilnId::NameBox), u"Gems of Ürüm");
         dialog.pressEscape();
         EXPECT_TRUE(dialog.ended());
     });
+}
+
+// Its windows carry its own icon, not the toolkit's.
+TEST_F(PixelkilnTest, TheProgramsWindowsCarryItsIconAtEverySize) {
+    Q_INIT_RESOURCE(pixelkiln);
+    setProgramIcon(QString::fromLatin1(pixelkilnIconSizesPath));
+    HelplessProcedure procedure;
+    TemplateDialog dialog(mainDialogTemplate(), procedure);
+    EXPECT_EQ(dialog.windowIcon().availableSizes().size(), 7);
 }
 
 TEST_F(PixelkilnTest, SettingsWithoutANameGiveCapitalNoName) {

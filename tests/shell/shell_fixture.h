@@ -32,7 +32,8 @@ class RecordingWindow final : public Window {
     bool sendMessage(const WindowMessage& message) override {
         return mainWindowProc(game_, *this, message);
     }
-    void activate() override {}
+    void focusBoard() override {}
+    void bringToFront() override {}
     void close() override {
         closed = true;
         sendMessage({MessageKind::Destroy});

@@ -32,8 +32,12 @@ TEST_F(WindowProcedure, TheMenuBarHasItsFiveButtonsAndPopupsInOrder) {
     EXPECT_EQ(bar[2].items.size(), 7u);
     EXPECT_EQ(bar[3].items.size(), 4u);
     EXPECT_TRUE(bar[4].items.empty());
-    EXPECT_EQ(window.accelerators,
-              (std::vector<std::pair<std::string, int>>{{"Ctrl+A", 40003}, {"Ctrl+Q", 1}}));
+    EXPECT_EQ(window.accelerators, (std::vector<std::pair<std::string, int>>{{"Ctrl+A", 40003},
+                                                                             {"Ctrl+Q", 1},
+                                                                             {"Ctrl+N", 40012},
+                                                                             {"Ctrl+H", 40018},
+                                                                             {"P", 40032},
+                                                                             {"Pause", 40032}}));
 }
 
 TEST_F(WindowProcedure, CheckMarksFollowThePreferencesAtCreation) {

@@ -27,7 +27,7 @@ int entriesNamed(const HighScoreTable& table, int level, std::u16string_view nam
 
 // What a late activation does: the window comes to the front and its procedure is told.
 void activateLate(MainWindow& window) {
-    window.activate();
+    window.bringToFront();
     window.sendMessage({.kind = MessageKind::Activate, .activation = Activation::Activated});
 }
 

@@ -1,6 +1,7 @@
 // The whole game on a real Qt window with real dialogs, and a stand-in user who answers them.
 #pragma once
 
+#include "game/scores/password_alphabet.h"
 #include "game/shell/window_procedure.h"
 #include "game/themes/theme_loader.h"
 #include "game_fixture.h"
@@ -8,6 +9,7 @@
 #include "platform/dialog_widgets.h"
 #include "platform/main_window.h"
 #include "platform/modal_loops.h"
+#include "platform/qt_text.h"
 #include "qt_events.h"
 
 #include <QApplication>
@@ -96,10 +98,12 @@ class QtShellTest : public GameTest<QtDialogHost> {
             });
         game.window = window.get();
         dialogs.setMainWindow(window.get());
+        dialogs.setCodeCharacters(qText(passwordSymbols()));
         loadTheme(game.pieceArt, themeSettings(game));
         loadSounds(game);
         window->resize(240, 294 + window->menuBar()->sizeHint().height());
         window->show();
+        window->bringToFront();
         resumeGame(game);
     }
     void TearDown() override {
