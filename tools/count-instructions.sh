@@ -24,7 +24,7 @@ if [ "${COUNT_INSTRUCTIONS_INNER:-}" = 1 ]; then
     ZORVAGON_ROOT=$(mktemp -d)
     export ZORVAGON_ROOT
     output=$(mktemp -d)
-    trap 'kill $game 2>/dev/null; wait $game 2>/dev/null; rm -rf "$ZORVAGON_ROOT" "$output"' EXIT
+    trap 'kill $game 2>/dev/null; wait $game 2>/dev/null || true; rm -rf "$ZORVAGON_ROOT" "$output"' EXIT
     valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$output/counts" \
         "$GAME" >/dev/null 2>&1 &
     game=$!

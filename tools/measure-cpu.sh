@@ -49,7 +49,7 @@ if [ "${MEASURE_CPU_INNER:-}" = 1 ]; then
     ZORVAGON_REPORT_FIRST_PAINT=1 "$GAME" >/dev/null 2>"$ZORVAGON_ROOT.log" &
     game=$!
     # The game may still be writing into its device root as it ends: wait for it before removing.
-    trap 'kill $game 2>/dev/null; wait $game 2>/dev/null; rm -rf "$ZORVAGON_ROOT" "$ZORVAGON_ROOT.log"' EXIT
+    trap 'kill $game 2>/dev/null; wait $game 2>/dev/null || true; rm -rf "$ZORVAGON_ROOT" "$ZORVAGON_ROOT.log"' EXIT
     # Waiting for the first paint before looking for the window: xdotool's search would poll the
     # X server all through the start-up it is timing.
     for _ in $(seq 100); do
