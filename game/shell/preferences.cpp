@@ -7,10 +7,6 @@
 
 namespace {
 
-// Set when the file exists but could not be read: what it holds may be the player's, so this
-// run never writes over it and goes on with the defaults in memory.
-bool fileKept = false;
-
 class ByteWriter {
   public:
     explicit ByteWriter(std::uint8_t* out) : out_(out) {}
@@ -104,7 +100,7 @@ void decodePreferences(const std::uint8_t* bytes, std::size_t count, Preferences
 void loadPreferences(Preferences& preferences, std::u16string_view path) {
     preferences = Preferences{};
     const FileStart file = readFileStartOrWhyNot(path, kPreferencesBytes);
-    fileKept = file.state == FileStart::State::Unreadable;
+    preferences.fileKept = file.state == FileStart::State::Unreadable;
     decodePreferences(file.bytes.data(), file.bytes.size(), preferences);
     if (file.bytes.size() != kPreferencesBytes) {
         resetPreferences(preferences, path);
@@ -114,7 +110,7 @@ void loadPreferences(Preferences& preferences, std::u16string_view path) {
 void savePreferences(const Preferences& preferences, std::u16string_view path) {
     // Replaced atomically, so a crash or a full disk never leaves a damaged file; a failure is
     // silent and the change stays in memory for this run.
-    if (fileKept) {
+    if (preferences.fileKept) {
         return;
     }
     const auto bytes = encodePreferences(preferences);

@@ -24,6 +24,10 @@ struct Preferences {
     std::uint8_t reserved546[2] = {};
     std::int32_t speedCommand = 0;
 
+    // Not in the file: set when the file exists but could not be read. What it holds may be the
+    // player's, so this run never writes over it and goes on with the defaults in memory.
+    bool fileKept = false;
+
     // The background as red + 256 * green + 65536 * blue.
     std::uint32_t backgroundColor() const {
         return backgroundRed | (backgroundGreen << 8) | (backgroundBlue << 16);

@@ -60,11 +60,6 @@ const Unreadable kUnreadable[] = {
 
 class UnreadableFiles : public ShellTest {
   protected:
-    void TearDown() override {
-        fs::remove(documents() / "zorv.prf");
-        loadPreferences(preferences, installPath(game, u"zorv.prf")); // the next test's saves go through again
-        ShellTest::TearDown();
-    }
     fs::path documents() const { return root() / "my documents"; }
 };
 
