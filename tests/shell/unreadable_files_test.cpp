@@ -90,7 +90,8 @@ TEST_F(UnreadableFiles, AreKeptByteForByteWhileTheDefaultsStandIn) {
             window.command(kCommandHints); // saved silently, in memory only
             EXPECT_EQ(preferences.hintsOn, 0);
             EXPECT_TRUE(dialogs.messages.empty());
-            ASSERT_TRUE(addHighScore(game.highScores, u"kept", encodePassword(90000, kIssuedPasswordTag, 0)));
+            ASSERT_TRUE(addHighScore(game.highScores, u"kept",
+                                     encodePassword(90000, kIssuedPasswordTag, 0)));
             EXPECT_EQ(std::u16string(game.highScores.table.entries[0][0].name), u"kept");
             ASSERT_EQ(dialogs.messages.size(), 1u);
             EXPECT_EQ(dialogs.messages[0].text, u"Could not save high score file.");
