@@ -15,9 +15,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,23 +23,13 @@
 
 namespace {
 
-// The design area the game draws in at factor 1, in pixels.
-constexpr int kClientDesignWidth = 240;
-constexpr int kClientDesignHeight = 294;
-
-// The largest k for which k*240 by k*294 pixels fit the area; at least 1.
-int wholeClientScale(PixelSize area) {
-    return std::max(1,
-                    std::min(area.width / kClientDesignWidth, area.height / kClientDesignHeight));
-}
-
 // The game's client area in an area of this size: the largest k*240 by k*294 rectangle that
 // fits, centred, so that the two scale factors stay equal in a window of any shape. Where even
 // k = 1 does not fit, it starts at the area's edge and runs over the far one.
 PixelRect centredClientArea(PixelSize area) {
-    const int k = wholeClientScale(area);
-    const int width = k * kClientDesignWidth;
-    const int height = k * kClientDesignHeight;
+    const int k = MainWindow::wholeClientScale(area);
+    const int width = k * MainWindow::kClientDesignWidth;
+    const int height = k * MainWindow::kClientDesignHeight;
     const int left = std::max(0, (area.width - width) / 2);
     const int top = std::max(0, (area.height - height) / 2);
     return {left, top, left + width, top + height};
@@ -316,77 +304,13 @@ void MainWindow::sendCommand(int commandId) {
     sendMessage({.kind = MessageKind::Command, .commandId = commandId});
 }
 
-int MainWindow::openingScale(PixelSize available, PixelSize extra) {
-    return wholeClientScale({available.width - extra.width, available.height - extra.height});
-}
-
-void MainWindow::showAtOpeningSize() {
-    updateMinimumSize();
-    const double ratio = devicePixelRatioF();
-    const auto device = [ratio](int logical) { return int(std::floor(logical * ratio)); };
-    const auto deviceUp = [ratio](int logical) { return int(std::ceil(logical * ratio)); };
-    // Whole logical pixels that hold this many device pixels. At a fractional factor the
-    // desktop rounds the window's device size, and Qt rounds it back, each way by up to a
-    // pixel: one logical pixel more keeps the whole board.
-    const bool fractional = ratio != std::floor(ratio);
-    const auto logical = [ratio, fractional](int pixels) {
-        return int(std::ceil(pixels / ratio - 1e-9)) + (fractional ? 1 : 0);
-    };
-    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    // The border the desktop adds is unknown before the window shows; allow for a title bar.
-    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const QSize extra(2 * border, menuHeight + titleBar + 2 * border);
-    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect room = where ? where->availableGeometry() : QRect(0, 0, 640, 480);
-    // Counted in device pixels, so that a fractional scale factor loses no whole board; then
-    // the logical pixels that hold it, which round up, must still fit.
-    int k = openingScale({device(room.width()), device(room.height())},
-                         {deviceUp(extra.width()), deviceUp(extra.height())});
-    while (k > 1 && (logical(k * kClientDesignWidth) + extra.width() > room.width() ||
-                     logical(k * kClientDesignHeight) + extra.height() > room.height()))
-        --k;
-    // Labels too long for the narrowest window widen it; the board stays centred in it.
-    const int clientWidth = logical(k * kClientDesignWidth);
-    const int width = std::max(clientWidth, fitMenuBar(clientWidth));
-    resize(width,
-           logical(k * kClientDesignHeight) + (menuBar_ ? menuBar_->heightForWidth(width) : 0));
-    show();
-}
-
 void MainWindow::updateMinimumSize() {
-    const double ratio = devicePixelRatioF();
-    QSize least(int(std::ceil(kClientDesignWidth / ratio - 1e-9)),
-                int(std::ceil(kClientDesignHeight / ratio - 1e-9)));
-    // Every button of the menu bar shows, none behind the overflow arrow; then the bar takes
-    // the look the window's own width allows again.
-    if (menuBar_ && !menuBar_->actions().isEmpty()) {
-        least.setWidth(std::max(least.width(), fitMenuBar(least.width())));
-        fitMenuBar(std::max(width(), least.width()));
-    }
-    client_->setMinimumSize(least);
+    client_->setMinimumSize(leastClientSize());
 }
 
-int MainWindow::fitMenuBar(int width) {
-    if (!menuBar_ || menuBar_->actions().isEmpty())
-        return 0;
-    // From the desktop's own look to tighter ones; the last always fits the narrowest window
-    // (240 pixels at scale 1), so no button hides behind the overflow arrow.
-    static const char* const looks[] = {
-        "",
-        "QMenuBar::item { padding: 3px 4px; }",
-        "QMenuBar { font-size: 8pt; } QMenuBar::item { padding: 3px 3px; }",
-    };
-    QAction* last = menuBar_->actions().back();
-    for (const char* look : looks) {
-        const QString sheet = QString::fromLatin1(look);
-        if (menuBar_->styleSheet() != sheet)
-            menuBar_->setStyleSheet(sheet);
-        menuBar_->resize(width, menuBar_->sizeHint().height());
-        if (menuBar_->actionGeometry(last).right() < width)
-            return width;
-    }
-    return menuBar_->sizeHint().width();
+int MainWindow::wholeClientScale(PixelSize area) {
+    return std::max(1,
+                    std::min(area.width / kClientDesignWidth, area.height / kClientDesignHeight));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -41,6 +41,12 @@ class MainWindow final : public QWidget, public Window {
     void watchMenu(QMenu* menu);
     void sendCommand(int commandId);
 
+    // The design area the game draws in at factor 1, in pixels.
+    static constexpr int kClientDesignWidth = 240;
+    static constexpr int kClientDesignHeight = 294;
+    // The largest k for which k*240 by k*294 pixels fit the area; at least 1.
+    static int wholeClientScale(PixelSize area);
+
     // Shows the window with a client area of k*240 by k*294 device pixels, k the largest whole
     // number (at least 1) that fits the available screen, whatever its scale factor.
     void showAtOpeningSize();
@@ -69,6 +75,8 @@ class MainWindow final : public QWidget, public Window {
     void paintMargins(QPainter& painter);
     // Keeps room for one whole client area at factor 1 and every button of the menu bar.
     void updateMinimumSize();
+    // That room, in logical pixels; fits the menu bar to the window's width again.
+    QSize leastClientSize();
     void sendDestroy();
 
     WindowProcedure procedure_;
