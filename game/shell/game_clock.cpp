@@ -56,11 +56,8 @@ std::vector<PixelRect> drawPicture(Game& game, Window& window) {
     if (client.width <= 0 || client.height <= 0) {
         return {};
     }
-    const RenderOptions options = renderOptions(game);
-    // The window's margins continue the board's ground.
-    window.setMarginColour(boardGround(options));
     std::vector<PixelRect> changed =
-        game.renderer.draw(client, game.engine, game.pieceArt, options);
+        game.renderer.draw(client, game.engine, game.pieceArt, renderOptions(game));
     if (!game.renderer.picture()) {
         fatalError(translate("Errors", "no bmpDC"));
     }
@@ -140,6 +137,8 @@ void redrawAll(Game& game) {
         return;
     }
     game.renderer.forget();
+    // The window's margins continue the board's ground, which changes only with a redraw of all.
+    game.window->setMarginColour(boardGround(renderOptions(game)));
     for (const PixelRect& area : drawPicture(game, *game.window)) {
         game.window->invalidateArea(area);
     }
